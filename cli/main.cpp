@@ -1,9 +1,37 @@
+#include "cli/Args.h"
+#include "cli/Commands.h"
+
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const kUsage =
+    "usage: merix-cli COMMAND ...\n"
+    "  new DOC [--catalogs DIR]\n"
+    "  resave DOC [--catalogs DIR] [--out FILE]\n"
+    "  generate DOC [--catalogs DIR] [--option last|init|all]\n"
+    "  send FILE... --device PATH [--baud RATE] [--keep-comments] [--modem --phone NUMBER]\n"
+    "  upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]\n";
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    (void)argc;
-    (void)argv;
-    std::fputs("usage: merix-cli new|resave|generate|send|upload ...\n", stderr);
-    return 2;
+    using namespace merix::cli;
+    struct Entry {
+        const char* name;
+        int (*run)(int, char**);
+    };
+    static const Entry commands[] = {
+        {"new", runNew}, {"resave", runResave}, {"generate", runGenerate},
+        {"send", runSend}, {"upload", runUpload},
+    };
+    if (argc >= 2) {
+        for (const Entry& c : commands)
+            if (std::strcmp(argv[1], c.name) == 0)
+                return c.run(argc, argv);
+    }
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
 }
