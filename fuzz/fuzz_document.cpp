@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string error = writeDocumentFile(doc, fuzz::scratchPath("out.mrx"));
     if (!error.empty())
         fuzz::fail("the document writer failed: " + error);
-    if (fuzz::readWholeFile(fuzz::scratchPath("out.mrx")) != documentText(doc))
+    if (fuzz::readWholeFile(fuzz::scratchPath("out.mrx")) != text)
         fuzz::fail("the written file differs from the document text");
 
     generate(doc, input, static_cast<int>(size % 3));

@@ -1,10 +1,13 @@
 // Writes the seed corpora of the fuzz targets into the folder given, one subfolder per
-// target: the shipped catalogs, and a document, settings and command file made from them.
+// target: the shipped catalogs, and a document, settings and command file made from them,
+// and a few controller answers.
 #include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
 #include "document/DocumentFile.h"
 #include "fuzz/CatalogKinds.h"
 #include "fuzz/FuzzSupport.h"
+#include "generator/CommandFileGenerator.h"
+#include "link/SideFileTemplates.h"
 #include "link/UploadSettings.h"
 
 #include <cstdio>
@@ -14,6 +17,7 @@
 #include <string>
 
 using namespace merix;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -71,6 +75,15 @@ bool documentSeeds()
     const std::string text = documentText(doc);
     seed("fuzz_document", "sample.mrx", text);
     seed("fuzz_document", "short.mrx", shortened(text));
+
+    // The command file of that document, everything in it, and the side files.
+    doc.setDocumentPath(fuzz::scratchPath("sample.mrx"));
+    const CommandFileResult generated = generateCommandFile(doc, kEverything, prompter);
+    if (!generated.produced())
+        return false;
+    seed("fuzz_command_lines", "sample.CMD", fuzz::readWholeFile(generated.path));
+    seed("fuzz_command_lines", "BEFORE.CMD", std::string(beforeFileTemplate()));
+    seed("fuzz_command_lines", "AFTER.CMD", std::string(afterFileTemplate()));
     return true;
 }
 
@@ -89,6 +102,13 @@ void settingsSeeds()
     seed("fuzz_upload_settings", "short.SER", "[COMM SETTINGS]\r\n0\r\n\r\n9600\r\n0\r\nEND");
 }
 
+// Answers as a controller and a modem give them; the dictionary supplies the rest.
+void answerSeeds()
+{
+    seed("fuzz_link_answers", "prompt", std::string("\r\nDTMF>OK\r\nDTMF>\r\nDTMF>OK\r\nDTMF>"));
+    seed("fuzz_link_answers", "modem", "\x01" "5551234" "\x00" "CONNECT 9600\r\n" "\x00\r\nDTMF>"s + std::string(8, '\0'));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -100,6 +120,7 @@ int main(int argc, char** argv)
     g_out = argv[1];
     catalogSeeds();
     settingsSeeds();
+    answerSeeds();
     if (!documentSeeds()) {
         std::fprintf(stderr, "fuzz_seeds: the sample catalogs do not load\n");
         return 1;
