@@ -1,0 +1,46 @@
+#pragma once
+
+#include "document/FixedText.h"
+
+#include <string>
+
+namespace merix {
+
+// How to reach the controller and what to send; kept beside each document in its .SER file.
+struct UploadSettings {
+    int connectionType = 0; // 0 direct connection, 1 modem
+    FixedText<40> phoneNumber;
+    FixedText<40> baudRate = "9600";
+    int comPort = 0; // 0..3 for COM1..COM4
+    int uploadOption = 0; // 0 since last upload, 1 since initialization, 2 everything
+    int stripComments = 1;
+    FixedText<100> beforeFile;
+    FixedText<100> afterFile;
+    int uploadBefore = 1;
+    int uploadAfter = 1;
+};
+
+// The startup directory joined with a file name, without doubling a trailing '/'.
+std::string startupFilePath(const std::string& startupDirectory, const std::string& fileName);
+
+// The defaults: direct, 9600, COM1, changes since last upload, comments stripped, and the
+// before and after files of the startup directory, both sent.
+UploadSettings defaultUploadSettings(const std::string& startupDirectory);
+
+// Reads the settings file beside the document into settings. When the file cannot be read the
+// settings take their defaults and false is returned.
+bool loadUploadSettings(UploadSettings& settings, const std::string& documentPath,
+                        const std::string& startupDirectory);
+
+// The settings file text exactly as written: CR LF after every line but the last ("END").
+std::string uploadSettingsText(const UploadSettings& settings);
+
+// Rewrites the settings file beside the document. Returns an empty string on success,
+// otherwise a message for the user.
+std::string saveUploadSettings(const UploadSettings& settings, const std::string& documentPath);
+
+// Creates BEFORE.CMD and AFTER.CMD in the startup directory from their templates, each only
+// when it does not exist; a file that cannot be created is skipped.
+void ensureSideFiles(const std::string& startupDirectory);
+
+} // namespace merix
