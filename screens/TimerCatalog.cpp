@@ -8,7 +8,7 @@ std::vector<TimerInfo> readTimerInfo(const std::string& path)
 {
     enum { Key, Label, Number, Default, Maximum, Description };
     std::vector<TimerInfo> timers;
-    const CatalogLines catalog = readCatalogEntryLines(path, 999);
+    const CatalogLines catalog = readCatalogEntryLines(path, kScreenLineCapacity);
     const FieldLayout layout = timersLayout();
     for (const std::string& line : catalog.lines) {
         std::vector<std::string> fields = cutFields(line, layout);
