@@ -1,0 +1,114 @@
+#include "document/CatalogFields.h"
+
+#include "document/FieldCursor.h"
+#include "document/LineReader.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace merix {
+
+std::vector<std::string> cutFields(std::string_view line, const FieldLayout& layout)
+{
+    std::vector<std::string> fields;
+    fields.reserve(layout.endsAtColon.size() + 1);
+    FieldCursor cursor(line);
+    for (bool colon : layout.endsAtColon)
+        fields.emplace_back(cursor.next(colon ? ':' : ',').value_or(std::string_view()));
+    if (layout.restOfLine)
+        fields.emplace_back(cursor.rest().value_or(std::string_view()));
+    return fields;
+}
+
+int readInt(std::string_view field)
+{
+    std::size_t i = 0;
+    while (i < field.size() && (field[i] == ' ' || field[i] == '\t' || field[i] == '\n' ||
+                                field[i] == '\r' || field[i] == '\v' || field[i] == '\f'))
+        ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '-' || field[i] == '+'))
+        negative = field[i++] == '-';
+    // Stop growing once past the int range; the result saturates.
+    constexpr long long limit = static_cast<long long>(INT_MAX) + 1;
+    long long magnitude = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+        magnitude = std::min(limit, magnitude * 10 + (field[i] - '0'));
+    const long long value = negative ? -magnitude : magnitude;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+namespace {
+
+// A layout of plain comma fields, then the rest of the line.
+FieldLayout commaFields(std::size_t count)
+{
+    return FieldLayout{std::vector<bool>(count, false), true};
+}
+
+// Appends a group of fields of which the last ends at ':'.
+void addGroup(FieldLayout& layout, std::size_t size)
+{
+    for (std::size_t i = 0; i + 1 < size; ++i)
+        layout.endsAtColon.push_back(false);
+    layout.endsAtColon.push_back(true);
+}
+
+} // namespace
+
+FieldLayout timersLayout() { return commaFields(5); }
+FieldLayout messagesLayout() { return commaFields(7); }
+FieldLayout dvrLayout() { return commaFields(1); }
+FieldLayout usersLayout() { return commaFields(2); }
+FieldLayout ioLayout() { return commaFields(8); }
+FieldLayout commandsLayout() { return commaFields(4); }
+FieldLayout macrosLayout() { return commaFields(2); }
+FieldLayout scheduleLayout() { return commaFields(2); }
+
+FieldLayout beepLayout()
+{
+    FieldLayout layout = commaFields(3);
+    for (int chord = 0; chord < 5; ++chord)
+        addGroup(layout, 4);
+    return layout;
+}
+
+FieldLayout tonesLayout()
+{
+    FieldLayout layout = commaFields(2);
+    for (int port = 0; port < 8; ++port)
+        addGroup(layout, 3);
+    addGroup(layout, 5); // cover tone
+    addGroup(layout, 5); // reverse patch ring
+    for (int port = 0; port < 8; ++port)
+        addGroup(layout, 2);
+    for (int port = 0; port < 8; ++port)
+        addGroup(layout, 2);
+    return layout;
+}
+
+CatalogLines readCatalogEntryLines(const std::string& path, std::size_t maxLine)
+{
+    CatalogLines result;
+    LineReader reader(path);
+    if (!reader.isOpen())
+        return result;
+    result.opened = true;
+    reader.readLine(maxLine); // title
+    result.declaredCount = reader.readCount();
+    const int count = std::clamp(result.declaredCount, 0, kMaxCatalogEntries);
+    result.lines.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        result.lines.push_back(reader.readLine(maxLine).value_or(std::string()));
+    return result;
+}
+
+std::string countCutMessage(std::string_view fileName, int declaredCount)
+{
+    const std::string limit = std::to_string(kMaxCatalogEntries);
+    return "Warning.  " + std::string(fileName) + " gives a count of " +
+           std::to_string(declaredCount) + " entries, more than the " + limit +
+           " this program reads.  Only the first " + limit + " entries are used.";
+}
+
+} // namespace merix

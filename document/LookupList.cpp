@@ -1,0 +1,35 @@
+#include "document/LookupList.h"
+
+#include "document/CatalogFields.h"
+#include "document/FieldCursor.h"
+#include "document/LineReader.h"
+
+namespace merix {
+
+LookupEntry cutLookupLine(std::string_view line)
+{
+    FieldCursor cursor(line);
+    LookupEntry entry;
+    entry.name = cursor.next(',').value_or(std::string_view());
+    entry.code = cursor.rest().value_or(std::string_view());
+    return entry;
+}
+
+std::optional<LookupList> readLookupList(const std::string& path, std::size_t maxLine)
+{
+    LineReader reader(path);
+    if (!reader.isOpen())
+        return std::nullopt;
+    reader.readLine(maxLine); // title
+    const int count = readInt(reader.readLine(maxLine).value_or(std::string()));
+    LookupList list;
+    for (int i = 0; i < count; ++i) {
+        const auto line = reader.readLine(maxLine);
+        if (!line)
+            break;
+        list.push_back(cutLookupLine(*line));
+    }
+    return list;
+}
+
+} // namespace merix

@@ -1,0 +1,97 @@
+#include "document/CatalogFields.h"
+#include "document/CatalogSections.h"
+#include "document/LineReader.h"
+#include "document/SectionKeys.h"
+
+#include <algorithm>
+#include <type_traits>
+
+namespace merix {
+
+namespace {
+
+// The value of a "name=value" line: all after the first '='; empty without one.
+std::string_view valueAfterEquals(std::string_view line)
+{
+    const auto eq = line.find('=');
+    return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
+}
+
+// Stores a text or an integer field from its text.
+template <typename Field>
+void setField(Field& field, std::string_view text)
+{
+    if constexpr (std::is_same_v<Field, int>)
+        field = readInt(text);
+    else
+        field = text;
+}
+
+} // namespace
+
+void fillTonesFromCatalog(ToneSettings& t, std::string_view line)
+{
+    const std::vector<std::string> f = cutFields(line, tonesLayout());
+    auto num = [&f](std::size_t i) { return readInt(f[i]); };
+    t.title = f[0];
+    for (std::size_t p = 0; p < kPortCount; ++p) {
+        t.cwSpeed[p] = num(2 + 3 * p);
+        t.cwFreq1[p] = num(3 + 3 * p);
+        t.cwFreq2[p] = num(4 + 3 * p);
+    }
+    t.coverToneMacro = num(26);
+    t.coverToneDuration = num(27);
+    t.coverToneFreq1 = num(28);
+    t.coverToneFreq2 = num(29);
+    t.coverToneDelay = num(30);
+    t.reversePatchRingNumber = num(31);
+    t.reversePatchRingDuration = num(32);
+    t.reversePatchRingFreq1 = num(33);
+    t.reversePatchRingFreq2 = num(34);
+    t.reversePatchRingDelay = num(35);
+    for (std::size_t p = 0; p < kPortCount; ++p) {
+        t.dtmfToneLength[p] = num(36 + 2 * p);
+        t.dtmfToneDelay[p] = num(37 + 2 * p);
+        t.preaccessFreq1[p] = num(52 + 2 * p);
+        t.preaccessFreq2[p] = num(53 + 2 * p);
+    }
+}
+
+void readMiscCatalog(std::array<PortSetup, kPortCount>& ports, LineReader& reader)
+{
+    for (PortSetup& port : ports)
+        port.portDescription.clear();
+    const int count = std::clamp(reader.readCount(), 0, kPortCount);
+    for (int k = 0; k < count; ++k) {
+        PortSetup& port = ports[static_cast<std::size_t>(k)];
+        auto next = [&reader] {
+            return reader.readLine(kCatalogLineCapacity).value_or(std::string());
+        };
+        forEachPortValue(port, [&](const char*, auto& field) {
+            setField(field, valueAfterEquals(next()));
+        });
+        port.portDescription = valueAfterEquals(next());
+    }
+}
+
+UserDefaults readUserDefaults(LineReader& reader)
+{
+    UserDefaults d;
+    auto next = [&reader]() -> std::string {
+        std::string line = reader.readLine(kUserDefaultsLineCapacity).value_or(std::string());
+        line.resize(std::min(line.size(), line.find(';')));
+        return line;
+    };
+    d.passwordMode = readInt(next());
+    d.clearanceLevel = readInt(next());
+    d.challengeDigits = readInt(next());
+    d.autopatchDownCode = next();
+    d.sendPredialDigits = readInt(next());
+    d.autodialReadbackType = next();
+    d.normalReadbackType = next();
+    d.patchPrivacyType = next();
+    d.patchTimeOutTimer = readInt(next());
+    return d;
+}
+
+} // namespace merix

@@ -1,0 +1,137 @@
+#include "document/CatalogFields.h"
+#include "document/LookupList.h"
+#include "CatalogSet.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace merix;
+using merix::test::TempDir;
+
+namespace {
+
+using Fields = std::vector<std::string>;
+
+FieldLayout layout(std::initializer_list<bool> colons, bool rest)
+{
+    return FieldLayout{std::vector<bool>(colons), rest};
+}
+
+} // namespace
+
+TEST(CutFields, SeparatorRunsCollapseAndALeadingSeparatorIsSkipped)
+{
+    const FieldLayout l = layout({false, false, false}, false);
+    EXPECT_EQ(cutFields("A,,B,C", l), (Fields{"A", "B", "C"}));
+    EXPECT_EQ(cutFields(",,A,B,,,C", l), (Fields{"A", "B", "C"}));
+    // An empty field cannot be written: everything after it moves forward.
+    EXPECT_EQ(cutFields("Key,,Label,7,desc", timersLayout())[2], "7");
+}
+
+TEST(CutFields, ColonEndedFieldsHoldCommas)
+{
+    const FieldLayout l = layout({false, true, false}, true);
+    EXPECT_EQ(cutFields("K,a,b,c:d,rest, with, commas", l),
+              (Fields{"K", "a,b,c", "d", "rest, with, commas"}));
+    // Runs of ':' collapse too, before a field that ends at ':'.
+    EXPECT_EQ(cutFields("K,x::y:", layout({false, true, true}, false)), (Fields{"K", "x", "y"}));
+}
+
+TEST(CutFields, RestOfLineIsEverythingAfterItsSeparator)
+{
+    const FieldLayout l = layout({false}, true);
+    EXPECT_EQ(cutFields("K,  a, b,, c ", l), (Fields{"K", "  a, b,, c "}));
+    EXPECT_EQ(cutFields("K,", l), (Fields{"K", ""}));
+    EXPECT_EQ(cutFields("K", l), (Fields{"K", ""}));
+}
+
+TEST(CutFields, AnEarlyLineEndLeavesTheRemainingFieldsEmpty)
+{
+    const Fields f = cutFields("Beep 1,Label,130,10,800", beepLayout());
+    ASSERT_EQ(f.size(), 3u + 20u + 1u);
+    EXPECT_EQ(f[3], "10");
+    EXPECT_EQ(f[4], "800");
+    for (std::size_t i = 5; i < f.size(); ++i)
+        EXPECT_EQ(f[i], "") << "field " << i;
+    EXPECT_EQ(cutFields("", timersLayout()), Fields(6));
+}
+
+TEST(ReadInt, DecimalWithBlanksSignAndTrailingText)
+{
+    struct Case {
+        const char* text;
+        int value;
+    };
+    const Case cases[] = {
+        {"42", 42},       {"  42", 42},     {"\t-17", -17},     {"+8", 8},
+        {"12abc", 12},    {"abc", 0},       {"", 0},            {"-", 0},
+        {" - 5", 0},      {"007", 7},       {"3.9", 3},         {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},           {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN}, {"000000000000000000000000001", 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readInt(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(CatalogEntryLines, CountBlankLinesEarlyEndAndLongLines)
+{
+    TempDir dir;
+    // Blank lines and blanks before the first entry are skipped; CR LF is a line end.
+    dir.write("a.cfg", "Title\r\n3\r\n\r\n   First,x\r\nSecond\r\n");
+    CatalogLines lines = readCatalogEntryLines(dir.file("a.cfg"), 1999);
+    ASSERT_TRUE(lines.opened);
+    EXPECT_EQ(lines.declaredCount, 3);
+    // The file ends before the third entry: it comes back empty.
+    EXPECT_EQ(lines.lines, (Fields{"First,x", "Second", ""}));
+
+    // A line beyond the capacity is cut, and its remainder is not a line of its own.
+    dir.write("b.cfg", "Title\n2\n" + std::string(30, 'x') + "TAIL\nNext\n");
+    lines = readCatalogEntryLines(dir.file("b.cfg"), 20);
+    EXPECT_EQ(lines.lines, (Fields{std::string(20, 'x'), "Next"}));
+
+    dir.write("c.cfg", "Title\n0\nIgnored\n");
+    EXPECT_TRUE(readCatalogEntryLines(dir.file("c.cfg"), 1999).lines.empty());
+    dir.write("d.cfg", "Title\n-5\nIgnored\n");
+    EXPECT_TRUE(readCatalogEntryLines(dir.file("d.cfg"), 1999).lines.empty());
+
+    EXPECT_FALSE(readCatalogEntryLines(dir.file("missing.cfg"), 1999).opened);
+}
+
+TEST(CatalogEntryLines, AHugeCountIsBoundedAndFlagged)
+{
+    TempDir dir;
+    dir.write("a.cfg", "Title\n2000000000\nOnly,one\n");
+    const CatalogLines lines = readCatalogEntryLines(dir.file("a.cfg"), 1999);
+    EXPECT_EQ(lines.declaredCount, 2000000000);
+    EXPECT_TRUE(lines.countCut());
+    ASSERT_EQ(lines.lines.size(), static_cast<std::size_t>(kMaxCatalogEntries));
+    EXPECT_EQ(lines.lines[0], "Only,one");
+    EXPECT_EQ(lines.lines[1], "");
+    // A count beyond the int range saturates rather than wrapping to a small number.
+    dir.write("b.cfg", "Title\n99999999999999999999\n");
+    EXPECT_EQ(readCatalogEntryLines(dir.file("b.cfg"), 1999).declaredCount, INT_MAX);
+}
+
+TEST(LookupList, NamesCodesAndCounts)
+{
+    TempDir dir;
+    dir.write("cw.cfg", "CW symbols\n5\nA,12\n SPACE,99\n,,B,21,x\nNOCODE\n");
+    const auto list = readLookupList(dir.file("cw.cfg"), 199);
+    ASSERT_TRUE(list.has_value());
+    // The count says 5 but the file holds 4 lines: only those make entries.
+    ASSERT_EQ(list->size(), 4u);
+    EXPECT_EQ((*list)[0].name, "A");
+    EXPECT_EQ((*list)[0].code, "12");
+    EXPECT_EQ((*list)[1].name, " SPACE"); // the leading blank of a named symbol stays
+    EXPECT_EQ((*list)[2].name, "B");      // commas at the start are skipped
+    EXPECT_EQ((*list)[2].code, "21,x");   // the code is all the rest
+    EXPECT_EQ((*list)[3].name, "NOCODE");
+    EXPECT_EQ((*list)[3].code, "");
+
+    dir.write("access.cfg", "Access\n1\nCarrier,0\nPL,1\n");
+    EXPECT_EQ(readLookupList(dir.file("access.cfg"), 199)->size(), 1u);
+    dir.write("huge.cfg", "Words\n2000000000\nONE,1\n");
+    EXPECT_EQ(readLookupList(dir.file("huge.cfg"), 199)->size(), 1u);
+    EXPECT_FALSE(readLookupList(dir.file("wordlist.cfg"), 199).has_value());
+}
