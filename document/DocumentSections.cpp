@@ -1,0 +1,187 @@
+#include "document/DocumentSections.h"
+
+#include "document/ConfigDocument.h"
+#include "document/DocumentInput.h"
+#include "document/FieldReader.h"
+
+namespace merix {
+
+namespace {
+
+// Runs apply on each of count entry lines; false when the file ended first.
+template <typename Apply>
+bool eachEntry(DocumentInput& in, int count, Apply apply)
+{
+    for (int i = 0; i < count; ++i) {
+        const auto line = in.entryLine();
+        if (!line)
+            return false;
+        apply(std::string_view(*line));
+    }
+    return true;
+}
+
+// A comment of one blank stands for "no comment" and leaves the stored one alone.
+void readComment(FieldReader& r, std::optional<std::string>& comment)
+{
+    if (auto f = r.next(':'); f && *f != " ")
+        comment = std::string(*f);
+}
+
+} // namespace
+
+void readTimerSection(ConfigDocument& doc, DocumentInput& in, int count)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, '=');
+        if (TimerEntry* e = doc.findTimer(k.key))
+            FieldReader(k.fields).number(':', e->length);
+    });
+}
+
+void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, ':');
+        MessageEntry* e = doc.findMessage(unblank(k.key));
+        if (!e)
+            return;
+        FieldReader r(k.fields);
+        r.blankText(':', e->macroNumber).blankText('=', e->messageType).blankText(':', e->text);
+        if (f.interruptCommand)
+            r.blankText(':', e->interruptCommand);
+        if (f.messageActions)
+            r.blankText(':', e->interruptAction).blankText(':', e->cwIdCommand);
+    });
+}
+
+void readDvrSection(ConfigDocument& doc, DocumentInput& in, int count)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, ',');
+        if (DvrTrack* e = doc.findDvrTrack(k.key); e && k.separated)
+            e->description = k.fields; // commas and all
+    });
+}
+
+void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
+{
+    const int subLines = f.descriptions ? 3 : 2;
+    for (int i = 0; i < count; ++i) {
+        const auto line = in.entryLine();
+        if (!line)
+            return;
+        const KeyedLine k = splitKey(*line, '=');
+        UserEntry scratch; // the further lines of an unknown user are still consumed
+        UserEntry* e = doc.findUser(k.key);
+        UserEntry& u = e ? *e : scratch;
+        FieldReader(k.fields)
+            .blankText(':', u.name).blankText(':', u.callSign).number(':', u.enabled)
+            .blankText(':', u.password).number(':', u.passwordMode)
+            .number(':', u.challengeDigits).number(':', u.clearanceLevel);
+        for (int s = 0; s < subLines; ++s) {
+            const auto sub = in.entryLine();
+            if (!sub)
+                return;
+            FieldReader r(splitKey(*sub, '=').fields);
+            if (s == 0)
+                r.blankText(':', u.autodialNumber).number(':', u.sendPredialDigits)
+                    .blankText(':', u.autodialReadbackType).blankText(':', u.normalReadbackType)
+                    .blankText(':', u.patchPrivacyType).number(':', u.patchTimeOutTimer)
+                    .blankText(':', u.autopatchDownCode);
+            else if (s == 1)
+                r.blankText(':', u.pagerType).number(':', u.pagerPort1).number(':', u.pagerPort2);
+            else
+                r.blankText(':', u.description);
+        }
+    }
+}
+
+void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, '=');
+        IoPoint* e = doc.findIoPoint(k.key);
+        if (!e)
+            return;
+        FieldReader r(k.fields);
+        r.number(':', e->decimals).number(':', e->rangeLow).number(':', e->rangeHigh)
+            .blankText(':', e->resolution);
+        if (f.descriptions)
+            r.blankText(':', e->description);
+    });
+}
+
+void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, '=');
+        CommandEntry* e = doc.findCommand(k.key);
+        if (!e)
+            return;
+        FieldReader r(k.fields);
+        r.blankText(':', e->name).number(':', e->clearanceLevel);
+        for (int& flag : e->portEnabled)
+            r.number(':', flag);
+    });
+}
+
+void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, '=');
+        MacroEntry* e = doc.findMacro(k.key);
+        if (!e)
+            return;
+        FieldReader r(k.fields);
+        readComment(r, e->comment);
+        const auto lineCount = r.next(':');
+        if (!lineCount)
+            return;
+        // The lines come from the rest of this line: never more than it holds.
+        std::vector<MacroLine> lines;
+        for (int n = readInt(*lineCount); n > 0; --n) {
+            const auto number = r.next(',');
+            if (!number)
+                break;
+            MacroLine& m = lines.emplace_back();
+            m.commandNumber = unblank(*number);
+            r.blankText(':', m.parameters);
+        }
+        e->lines = std::move(lines);
+    });
+}
+
+void readEventSection(ConfigDocument& doc, DocumentInput& in, int count)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, '=');
+        ScheduleEvent* e = doc.findEvent(unblank(k.key));
+        if (!e)
+            return;
+        FieldReader r(k.fields);
+        readComment(r, e->comment);
+        r.blankText(':', e->commandNumber).blankText(':', e->monthName).blankText(':', e->dayName)
+            .number(':', e->period).number(':', e->minutes).number(':', e->hour)
+            .number(':', e->dayOfMonth).number(':', e->amPm);
+    });
+}
+
+void readBeepSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
+{
+    eachEntry(in, count, [&](std::string_view line) {
+        const KeyedLine k = splitKey(line, '=');
+        CourtesyBeep* e = doc.findBeep(unblank(k.key));
+        if (!e)
+            return;
+        FieldReader r(k.fields);
+        r.blankText(':', e->defaultBeepName);
+        if (f.beepCommandNumber)
+            r.blankText(':', e->commandNumber);
+        for (int n = 0; n < kChordCount; ++n)
+            r.number(',', e->chordLength[n]).number(',', e->chordFreq1[n])
+                .number(',', e->chordFreq2[n]).number(':', e->chordPause[n]);
+    });
+}
+
+} // namespace merix
