@@ -8,7 +8,8 @@ namespace {
 
 // What each section writes between its markers; the rest of the file is the fixed frame.
 struct Bodies {
-    std::string timers, messages, users, io, commands, macros, scheduler, tones, misc;
+    std::string timers = {}, messages = {}, users = {}, io = {}, commands = {}, macros = {}, scheduler = {},
+                tones = {}, misc = {};
 };
 
 std::string crlf(std::string text)
@@ -77,6 +78,8 @@ TEST_F(ChangeMode, ChangesOfLetterCaseOnlyWriteNothing)
 
 TEST_F(ChangeMode, UserWhoseDescriptionAloneChangedIsNotWritten)
 {
+    doc.users[0].name = "Ann";
+    ASSERT_EQ(writeDocumentFile(doc, referenceCopyPath(doc.documentPath())), "");
     doc.users[0].description = "A new description";
     doc.users[2].pagerType = "Numeric";
     doc.users[2].name = "Cy";

@@ -9,7 +9,7 @@
 namespace merix::test {
 namespace {
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string out;
     std::string err;
@@ -19,14 +19,14 @@ std::string quoted(const std::string& word) { return "'" + word + "'"; }
 
 class CliGenerate : public GeneratorFixture {
 protected:
-    Run cli(const std::string& words)
+    CliRun cli(const std::string& words)
     {
         const auto out = dir() / "stdout.txt";
         const auto err = dir() / "stderr.txt";
         const std::string command = quoted(MERIX_CLI) + " generate " + words + " >" + quoted(out.string()) +
                                     " 2>" + quoted(err.string());
         const int raw = std::system(command.c_str());
-        Run run;
+        CliRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         run.out = readWhole(out);
         run.err = readWhole(err);
@@ -50,7 +50,7 @@ TEST_F(CliGenerate, UsageErrors)
     EXPECT_EQ(cli(document() + " --option everything").status, 2);
     EXPECT_EQ(cli(document() + " --colour red").status, 2);
     EXPECT_EQ(cli(document() + " --option").status, 2);
-    const Run two = cli(document() + " " + document());
+    const CliRun two = cli(document() + " " + document());
     EXPECT_EQ(two.status, 2);
     EXPECT_EQ(two.err, "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all]\n");
 }
@@ -58,12 +58,12 @@ TEST_F(CliGenerate, UsageErrors)
 TEST_F(CliGenerate, AllWritesEverythingAndLastOnlyTheFrameAfterNew)
 {
     saveAsNew();
-    const Run all = cli(document() + catalogs() + " --option all");
+    const CliRun all = cli(document() + catalogs() + " --option all");
     EXPECT_EQ(all.status, 0) << all.err;
     EXPECT_EQ(all.out, commandFile().string() + "\n");
     EXPECT_EQ(readWhole(commandFile()), expected("everything-defaults.CMD"));
 
-    const Run last = cli(document() + catalogs() + " --option last");
+    const CliRun last = cli(document() + catalogs() + " --option last");
     EXPECT_EQ(last.status, 0) << last.err;
     EXPECT_EQ(readWhole(commandFile()), expected("frame-only.CMD"));
 }
@@ -96,17 +96,17 @@ TEST_F(CliGenerate, ComparesTheDocumentWithTheChosenCopy)
 TEST_F(CliGenerate, FailuresReportTheSystemsMessage)
 {
     writeWhole(dir() / "plain.txt", "no header here\r\n");
-    const Run notDocument = cli(quoted((dir() / "plain.txt").string()) + catalogs());
+    const CliRun notDocument = cli(quoted((dir() / "plain.txt").string()) + catalogs());
     EXPECT_EQ(notDocument.status, 1);
     EXPECT_EQ(notDocument.err, "Cannot load " + (dir() / "plain.txt").string() + " - This file is not an MERIX file.\n");
 
     saveAsNew();
-    const Run noCatalogs = cli(document() + " --catalogs " + quoted((dir() / "nowhere").string()));
+    const CliRun noCatalogs = cli(document() + " --catalogs " + quoted((dir() / "nowhere").string()));
     EXPECT_EQ(noCatalogs.status, 1);
     EXPECT_EQ(noCatalogs.err.rfind("Error.  Unable to open ", 0), 0u) << noCatalogs.err;
 
     std::filesystem::remove(dir() / "catalogs" / "cw.cfg");
-    const Run noCw = cli(document() + catalogs() + " --option all");
+    const CliRun noCw = cli(document() + catalogs() + " --option all");
     EXPECT_EQ(noCw.status, 1);
     EXPECT_EQ(noCw.err, "Error! CW.CFG file does not exist.\n");
     EXPECT_EQ(noCw.out, commandFile().string() + "\n");
