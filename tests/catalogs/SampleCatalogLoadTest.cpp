@@ -198,7 +198,12 @@ TEST_F(SampleLoad, TonesAndPortsHoldValuesTheScreensAccept)
     // The last group of the line really arrived: a shifted field would leave it 0.
     EXPECT_GT(t.preaccessFreq2[kPortCount - 1], 0);
 
-    int passwordSystem = doc().ports[0].PasswordSystem;
+    // Port 1's password system goes out as the clearance of command 000 (0 on, 7 off),
+    // after the command section has set that clearance from commands.cfg.
+    const int passwordSystem = doc().ports[0].PasswordSystem;
+    ASSERT_FALSE(doc().commands.empty());
+    ASSERT_EQ(doc().commands[0].commandNumber(), "000");
+    EXPECT_EQ(doc().commands[0].clearanceLevel, passwordSystem ? 0 : 7);
     for (const PortSetup& port : doc().ports) {
         EXPECT_EQ(port.PasswordSystem, passwordSystem); // one setting for all ports
         EXPECT_GE(port.Preaccess, 0);
