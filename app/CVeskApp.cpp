@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QPalette>
+#include <QScreen>
 
 static void initShellResources() { Q_INIT_RESOURCE(merix); }
 
@@ -54,6 +55,9 @@ int CVeskApp::run()
     m_frame = std::make_unique<CMainFrame>(*m_doc, *m_prompter, m_busy.get());
     m_prompter->setParentWindow(m_frame.get());
     m_files->attach(m_doc->document(), m_frame.get());
+    // Without a window manager a maximize request is not honoured; the size is set anyway.
+    if (const QScreen* screen = m_frame->screen())
+        m_frame->setGeometry(screen->availableGeometry());
     m_frame->showMaximized();
     return exec();
 }
