@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fuzz/FuzzSupport.h"
 #include "link/Clock.h"
 #include "link/ControllerOutput.h"
 #include "link/SerialPort.h"

@@ -10,6 +10,7 @@
 #include "link/SideFileTemplates.h"
 #include "link/UploadSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -81,7 +82,14 @@ bool documentSeeds()
     const CommandFileResult generated = generateCommandFile(doc, kEverything, prompter);
     if (!generated.produced())
         return false;
-    seed("fuzz_command_lines", "sample.CMD", fuzz::readWholeFile(generated.path));
+    // In pieces of whole lines: small inputs make many more runs a second.
+    const std::string commands = fuzz::readWholeFile(generated.path);
+    for (std::size_t start = 0, n = 0; start < commands.size(); ++n) {
+        std::size_t end = commands.find('\n', std::min(start + 3000, commands.size()));
+        end = end == std::string::npos ? commands.size() : end + 1;
+        seed("fuzz_command_lines", "sample-" + std::to_string(n) + ".CMD", commands.substr(start, end - start));
+        start = end;
+    }
     seed("fuzz_command_lines", "BEFORE.CMD", std::string(beforeFileTemplate()));
     seed("fuzz_command_lines", "AFTER.CMD", std::string(afterFileTemplate()));
     return true;
