@@ -1,0 +1,42 @@
+#pragma once
+
+namespace merix::linktext {
+
+// Lines shown in the Controller Output list.
+inline constexpr const char* kAlreadyConnected = "Already Connected";
+inline constexpr const char* kPrompt = "DTMF>";
+inline constexpr const char* kUnableToConnect = "Unable to Connect";
+inline constexpr const char* kNoPhoneNumber = "No Phone Number has been Entered.  Unable to Connect";
+inline constexpr const char* kDialing = "Dialing";
+inline constexpr const char* kConnected = "Connected";
+inline constexpr const char* kGetPrompt = "Get DTMF prompt";
+inline constexpr const char* kNoPrompt = "Disconnected...  Unable to receive DTMF> prompt";
+inline constexpr const char* kDisconnecting = "Disconnecting";
+inline constexpr const char* kDisconnected = "Disconnected";
+inline constexpr const char* kFinished = "Finished Upload";
+
+// Message boxes.
+inline constexpr const char* kBufferStructure = "Unable to open COM Port buffer structure.";
+inline constexpr const char* kCannotSetState =
+    "Unable to set communications device to the specified state.";
+inline constexpr const char* kDialError = "Error in dialing number.";
+inline constexpr const char* kModemTimeout =
+    "Timed out waiting for response.  Make sure all of the modem settings are correct.";
+inline constexpr const char* kCommError = "Error in communicating with the controller.";
+inline constexpr const char* kConnectReadError = "Error in connecting with the controller.";
+inline constexpr const char* kPromptTimeout =
+    "Timed out waiting for response.  Make sure all of the upload settings are correct.";
+inline constexpr const char* kSendError = "Error occured while sending a command.";
+inline constexpr const char* kWriteError =
+    "Unable to write to the COM Port. Make sure the baud rate is set to the same level as the "
+    "controller.  (9600 is the default setting)";
+inline constexpr const char* kReceiveError = "Error occured in receiving data from the controller.";
+inline constexpr const char* kResponseTimeout =
+    "Timed out waiting for response.  Make sure the baud rate is set to the same level as the "
+    "controller.  (9600 is the default setting)";
+inline constexpr const char* kNoResponse =
+    "Unable to send and receive the command from the controller.  Make sure the settings are "
+    "correct and try again.";
+inline constexpr const char* kTooManyLines = "Error in the command file.";
+
+} // namespace merix::linktext

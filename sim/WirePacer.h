@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace merix::sim {
+
+// Makes a pseudo-terminal as slow as a serial wire: ten bit times per byte (start, eight
+// data, stop) in each direction. A rate of 0 leaves it as fast as it is.
+class WirePacer {
+public:
+    explicit WirePacer(long baud);
+
+    static std::int64_t nowNs();
+
+    // The moment a byte read just now has fully come over the wire; waits for it.
+    std::int64_t receiveByte();
+    // Writes the bytes, each when the wire would have carried it. False when the line failed.
+    bool send(int fd, std::string_view bytes);
+
+private:
+    std::int64_t m_byteNs;
+    std::int64_t m_rxFreeAt = 0;
+    std::int64_t m_txFreeAt = 0;
+};
+
+} // namespace merix::sim

@@ -1,0 +1,311 @@
+// Failures a pseudo-terminal cannot produce on demand, through a scripted port.
+#include "link/ControllerLink.h"
+#include "link/LinkMessages.h"
+#include "link/UploadSettings.h"
+#include "LinkDoubles.h"
+#include "tests/support/RecordingPrompter.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <fstream>
+#include <sstream>
+
+namespace merix {
+namespace {
+
+using namespace linktext;
+using ::testing::ElementsAre;
+using Read = test::FakeSerialPort::Read;
+
+std::string controllerAnswer(const std::string& written)
+{
+    if (written == "\r")
+        return "DTMF>";
+    return written.substr(0, written.size() - 1) + "\r\nOK\r\nDTMF>";
+}
+
+class ScriptedLink : public ::testing::Test {
+protected:
+    ScriptedLink() { settings.baudRate = "9600"; }
+
+    void connectDirect()
+    {
+        port.reads.push_back({true, "DTMF>"});
+        ASSERT_TRUE(link.connect(settings));
+        output.lines.clear();
+        port.writes.clear();
+        port.written.clear();
+    }
+
+    void send(const std::string& text, bool strip = true)
+    {
+        std::istringstream in(text);
+        link.resetUploadState();
+        link.sendFile(in, strip);
+    }
+
+    test::FakeClock clock;
+    test::FakeSerialPort port{clock};
+    test::RecordingOutput output;
+    test::RecordingPrompter prompter;
+    test::CountingBusy busy;
+    ControllerLink link{port, clock, output, prompter, &busy};
+    UploadSettings settings;
+};
+
+TEST_F(ScriptedLink, ProductTimingsReachThePort)
+{
+    port.reads.push_back({true, "DTMF>"});
+    ASSERT_TRUE(link.connect(settings));
+    EXPECT_EQ(port.device, "/dev/ttyS0");
+    EXPECT_EQ(port.config.mode, "baud=9600 parity=N data=8 stop=1");
+    EXPECT_EQ(port.config.readTimeoutMs, 1000);
+    EXPECT_EQ(port.config.writeTimeoutMs, 1000);
+    EXPECT_EQ(port.config.inputQueue, 1000u);
+    EXPECT_EQ(port.config.outputQueue, 1000u);
+}
+
+TEST_F(ScriptedLink, PromptOnTheSeventhReadConnectsAndNotOnTheEighth)
+{
+    port.reads.assign(6, Read{true, ""});
+    port.reads.push_back({true, "garbage DT"});
+    port.reads.push_back({true, "MF>"});
+    EXPECT_FALSE(link.connect(settings));
+    EXPECT_THAT(prompter.texts(), ElementsAre(kPromptTimeout));
+    EXPECT_EQ(port.readCalls, 7);
+
+    port.readCalls = 0;
+    prompter.boxes.clear();
+    port.reads.assign(5, Read{true, ""});
+    port.reads.push_back({true, "DT"});
+    port.reads.push_back({true, "MF>"});
+    EXPECT_TRUE(link.connect(settings));
+    EXPECT_EQ(port.readCalls, 7);
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(ScriptedLink, ConnectFailuresOfTheLine)
+{
+    // The carriage return does not go out: said, and the wait runs all the same.
+    port.writeResults.push_back({false, 0});
+    port.reads.push_back({true, "DTMF>"});
+    EXPECT_TRUE(link.connect(settings));
+    EXPECT_THAT(prompter.texts(), ElementsAre(kCommError));
+    link.disconnect(0);
+
+    prompter.boxes.clear();
+    port.reads.push_back({true, "DT"});
+    port.reads.push_back({false, ""});
+    EXPECT_FALSE(link.connect(settings));
+    EXPECT_THAT(prompter.texts(), ElementsAre(kConnectReadError));
+    EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kNoPrompt));
+    EXPECT_FALSE(port.opened);
+}
+
+TEST_F(ScriptedLink, ModemThatNeverConnectsIsWaitedForFortyReads)
+{
+    settings.connectionType = 1;
+    settings.phoneNumber = "555-1234";
+    port.reads.push_back({true, "\r\nNO CARRIER\r\n"});
+    port.answer = [](const std::string& w) { return w == "+++" ? std::string("\r\nOK\r\n") : std::string(); };
+    EXPECT_FALSE(link.connect(settings));
+    EXPECT_THAT(prompter.texts(), ElementsAre(kModemTimeout));
+    EXPECT_THAT(port.writes, ElementsAre("ATDT5551234\r", "+++", "ATZ\r"));
+    EXPECT_EQ(port.readCalls, 40 + 1 + 3);
+    EXPECT_THAT(output.lines,
+                ElementsAre(kDialing, "5551234", kDisconnecting, kDisconnected, kUnableToConnect));
+    EXPECT_FALSE(port.opened);
+}
+
+TEST_F(ScriptedLink, ModemConnectWaitsTwoSecondsThenDrains)
+{
+    settings.connectionType = 1;
+    settings.phoneNumber = "5551234";
+    port.reads = {{true, "\r\nCONN"}, {true, "ECT 9600\r\n"}, {true, "x"}, {true, "y"}, {true, "z"},
+                  {true, "DTMF>"}};
+    EXPECT_TRUE(link.connect(settings));
+    EXPECT_THAT(clock.sleeps, ElementsAre(2000));
+    EXPECT_EQ(port.readCalls, 2 + 3 + 1);
+    EXPECT_THAT(output.lines, ElementsAre(kDialing, "5551234", kConnected, kGetPrompt, kPrompt));
+}
+
+TEST_F(ScriptedLink, DialStringNotFullyWrittenHangsUp)
+{
+    settings.connectionType = 1;
+    settings.phoneNumber = "5551234";
+    port.writeResults.push_back({true, 5});
+    EXPECT_FALSE(link.connect(settings));
+    EXPECT_THAT(prompter.texts(), ElementsAre(kDialError));
+    EXPECT_EQ(output.lines.back(), kUnableToConnect);
+    EXPECT_EQ(port.writes.size(), 3u); // dial string, "+++", "ATZ"
+}
+
+TEST_F(ScriptedLink, HangUpKeepsGuardTimesAndGivesUpAfterTenSeconds)
+{
+    settings.connectionType = 1;
+    settings.phoneNumber = "5551234";
+    port.reads = {{true, "CONNECT"}, {true, ""}, {true, "DTMF>"}};
+    ASSERT_TRUE(link.connect(settings));
+    clock.sleeps.clear();
+    output.lines.clear();
+    clock.now += 300; // the last write was 300 ms ago
+    link.disconnect(1);
+    // One second of silence before "+++"; no OK, so the wait runs out after 10 s of reads.
+    ASSERT_GE(clock.sleeps.size(), 1u);
+    EXPECT_EQ(clock.sleeps[0], 700);
+    EXPECT_THAT(port.writes, ElementsAre("ATDT5551234\r", "\r", "+++", "ATZ\r"));
+    EXPECT_EQ(port.readCalls, 3 + 10 + 3);
+    EXPECT_THAT(output.lines,
+                ElementsAre(kDisconnecting, kDisconnected, kDisconnected));
+}
+
+TEST_F(ScriptedLink, HangUpWaitsTheGuardTimeAfterAQuickOk)
+{
+    port.answer = [](const std::string& w) { return w == "+++" ? std::string("OK") : std::string(); };
+    link.hangUpModem();
+    // "OK" arrived at once; "ATZ" still waits until a second after "+++".
+    ASSERT_EQ(clock.sleeps.size(), 1u);
+    EXPECT_EQ(clock.sleeps[0], 1000);
+    EXPECT_THAT(port.writes, ElementsAre("+++", "ATZ\r"));
+}
+
+TEST_F(ScriptedLink, HangUpEndsQuietlyWhenAtzCannotBeWritten)
+{
+    port.reads.push_back({true, "OK"});
+    port.writeResults = {{true, 3}, {true, 0}};
+    link.hangUpModem();
+    EXPECT_THAT(output.lines, ElementsAre(kDisconnecting));
+}
+
+TEST_F(ScriptedLink, WriteFailuresEndTheFile)
+{
+    connectDirect();
+    port.writeResults.push_back({false, 0});
+    send("N1\nN2\n");
+    EXPECT_THAT(prompter.texts(), ElementsAre(kSendError));
+    EXPECT_THAT(port.writes, ElementsAre("N1\r"));
+
+    prompter.boxes.clear();
+    port.writes.clear();
+    port.writeResults = {{true, 0}, {true, 2}};
+    send("N1\nN2\n");
+    EXPECT_THAT(prompter.texts(), ElementsAre(kWriteError));
+    EXPECT_THAT(port.writes, ElementsAre("N1\r", "N1\r"));
+}
+
+TEST_F(ScriptedLink, NothingWrittenOnceIsWrittenAgainAndAPartialWriteIsFinished)
+{
+    connectDirect();
+    port.answer = controllerAnswer;
+    port.writeResults = {{true, 0}, {true, 3}, {true, 4}};
+    send("N1\nN020 005\n");
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_EQ(port.written, "N1\rN020 005\r");
+    EXPECT_THAT(port.writes, ElementsAre("N1\r", "N1\r", "N020 005\r", " 005\r"));
+}
+
+TEST_F(ScriptedLink, SilenceAndReadFailuresAfterACommand)
+{
+    connectDirect();
+    send("N1\n");
+    EXPECT_THAT(prompter.texts(), ElementsAre(kResponseTimeout));
+    EXPECT_EQ(port.readCalls, 1 + 15);
+    EXPECT_TRUE(link.hasError());
+
+    prompter.boxes.clear();
+    port.reads = {{false, ""}};
+    send("N1\nN2\n");
+    EXPECT_THAT(prompter.texts(), ElementsAre(kReceiveError, kNoResponse));
+    EXPECT_THAT(port.writes, ElementsAre("N1\r", "N1\r"));
+}
+
+TEST_F(ScriptedLink, ReadFailureAfterSomeTextLetsTheFileGoOn)
+{
+    connectDirect();
+    output.lines = {kPrompt};
+    port.reads = {{true, "N1\r\nOK\r\n"}, {false, ""}};
+    port.answer = [this](const std::string& w) {
+        return port.writes.size() > 1 ? controllerAnswer(w) : std::string();
+    };
+    send("N1\nN2\n");
+    EXPECT_THAT(prompter.texts(), ElementsAre(kReceiveError));
+    EXPECT_TRUE(link.hasError());
+    EXPECT_EQ(port.written, "N1\rN2\r");
+    EXPECT_THAT(output.lines, ElementsAre("DTMF>N1 ", "OK N2 ", "OK ", "DTMF>"));
+}
+
+TEST_F(ScriptedLink, UploadFailureDisconnectsWithoutClosingLines)
+{
+    connectDirect();
+    std::string dir = ::testing::TempDir();
+    const std::string cmd = dir + "/scripted.CMD";
+    std::ofstream(cmd) << "N1\n";
+    settings.uploadBefore = settings.uploadAfter = 0;
+    link.uploadCommandFiles(settings, cmd);
+    EXPECT_THAT(output.lines, ElementsAre(kDisconnected));
+    EXPECT_FALSE(link.isConnected());
+    EXPECT_EQ(busy.depth, 0);
+}
+
+TEST_F(ScriptedLink, MoreThanFiveHundredThousandLinesIsAnError)
+{
+    connectDirect();
+    output.room = 100;
+    // Without "OK" every line goes twice, and resends count.
+    port.answer = [](const std::string& w) { return w + "\nDTMF>"; };
+    std::string file;
+    for (int i = 0; i < 250000; ++i)
+        file += "N\n";
+    send(file);
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_EQ(link.lineCounter(), 500000);
+
+    send(file + "N\n");
+    EXPECT_THAT(prompter.texts(), ElementsAre(kTooManyLines));
+    EXPECT_EQ(link.lineCounter(), 500002);
+}
+
+TEST_F(ScriptedLink, FinishedLinesGoTogetherOnAFreshList)
+{
+    output.room = 3;
+    output.lines = {"a", "b"};
+    link.showFinished();
+    EXPECT_THAT(output.lines, ElementsAre(kFinished, kPrompt));
+    output.lines = {"a", "b", "c"};
+    link.showFinished();
+    EXPECT_THAT(output.lines, ElementsAre(kFinished, kPrompt));
+}
+
+TEST_F(ScriptedLink, ResponseIsShownAfterThePromptLine)
+{
+    connectDirect();
+    port.answer = [](const std::string&) { return std::string("N050 0\r\nOK\r\nDTMF>"); };
+    output.lines = {"x", kPrompt};
+    send("N050 0\n");
+    EXPECT_THAT(output.lines, ElementsAre("x", "DTMF>N050 0 ", "OK ", kPrompt));
+
+    output.lines.clear();
+    port.answer = [](const std::string&) { return std::string("\n\n\nOK\r\n\n\nDTMF>"); };
+    send("N1\n");
+    EXPECT_THAT(output.lines, ElementsAre("OK ", kPrompt));
+
+    output.lines = {kPrompt};
+    port.answer = [](const std::string&) { return std::string("\n\n\n"); };
+    port.reads.clear();
+    send("N1\n");
+    EXPECT_THAT(output.lines, ElementsAre(kPrompt));
+}
+
+TEST_F(ScriptedLink, TypedCommandIsCutAndTheLinkStaysUp)
+{
+    connectDirect();
+    link.sendUserCommand(std::string(2000, 'N'));
+    ASSERT_EQ(port.writes.size(), 1u);
+    EXPECT_EQ(port.writes[0], std::string(1498, 'N') + "\r");
+    EXPECT_THAT(prompter.texts(), ElementsAre(kResponseTimeout));
+    EXPECT_TRUE(link.isConnected());
+    EXPECT_GE(port.purges, 2);
+}
+
+} // namespace
+} // namespace merix
