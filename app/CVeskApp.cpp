@@ -10,8 +10,6 @@
 #include <QPalette>
 #include <QScreen>
 
-static void initShellResources() { Q_INIT_RESOURCE(merix); }
-
 namespace merix {
 
 void applyDialogColours()
@@ -26,7 +24,6 @@ void applyDialogColours()
 
 CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv)
 {
-    initShellResources();
     setOrganizationName(QStringLiteral("MERIX"));
     setApplicationName(QStringLiteral("MERIX editor"));
     setApplicationVersion(QStringLiteral("1.5"));

@@ -133,9 +133,17 @@ TEST_F(MainScreenTest, ButtonsOfScreensStillToComeSaySo)
 {
     frame->command(QStringLiteral("New"))->trigger();
     click(kUsers);
-    EXPECT_EQ(lastBox(), "The Users screen is not available in this version of the editor yet.  "
-                         "Its settings are kept in the document and saved with it unchanged.");
+    const std::string notYet = "The Users screen is not available in this version of the editor "
+                               "yet.  Its settings are kept in the document and saved with it unchanged.";
+    EXPECT_EQ(lastBox(), notYet);
     EXPECT_EQ(frame->view()->openScreen(ScreenId::Users), nullptr);
+
+    // A screen asking for another one goes through the same door.
+    click(kTimers);
+    prompter.boxes.clear();
+    Q_EMIT frame->view()->openScreen(ScreenId::Timers)->openScreenRequested(ScreenId::Users);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompter.boxes.empty(); }));
+    EXPECT_EQ(lastBox(), notYet);
 }
 
 TEST_F(MainScreenTest, NewTwiceNumbersOnAndAsksToSave)
