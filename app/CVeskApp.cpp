@@ -1,0 +1,61 @@
+#include "app/CVeskApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/ProfileSettings.h"
+#include "app/QtFileChooser.h"
+#include "app/QtPrompter.h"
+#include "document/DocumentLifecycle.h"
+
+#include <QDir>
+#include <QPalette>
+
+static void initShellResources() { Q_INIT_RESOURCE(merix); }
+
+namespace merix {
+
+void applyDialogColours()
+{
+    QPalette grey = QApplication::palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::WindowText, Qt::black);
+    grey.setColor(QPalette::Button, QColor(192, 192, 192));
+    grey.setColor(QPalette::ButtonText, Qt::black);
+    QApplication::setPalette(grey, "QDialog");
+}
+
+CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    initShellResources();
+    setOrganizationName(QStringLiteral("MERIX"));
+    setApplicationName(QStringLiteral("MERIX editor"));
+    setApplicationVersion(QStringLiteral("1.5"));
+}
+
+CVeskApp::~CVeskApp()
+{
+    // The windows go before the document they show.
+    m_frame.reset();
+}
+
+int CVeskApp::run()
+{
+    // The catalogs are read from where the program was started; no argument is read.
+    const std::string startupDirectory = QDir::currentPath().toStdString();
+    applyDialogColours();
+    m_profile = std::make_unique<ProfileSettings>();
+    m_profile->load();
+
+    m_prompter = std::make_unique<QtPrompter>();
+    m_busy = std::make_unique<WaitCursor>();
+    m_files = std::make_unique<QtFileChooser>();
+    m_doc = std::make_unique<CVeskDoc>(*m_prompter, *m_files, m_busy.get());
+    m_doc->document().setStartupDirectory(startupDirectory);
+
+    m_frame = std::make_unique<CMainFrame>(*m_doc, *m_prompter, m_busy.get());
+    m_prompter->setParentWindow(m_frame.get());
+    m_files->attach(m_doc->document(), m_frame.get());
+    m_frame->showMaximized();
+    return exec();
+}
+
+} // namespace merix

@@ -1,0 +1,300 @@
+#include "screens/TimersScreen.h"
+
+#include "document/CatalogFields.h"
+#include "document/Prompter.h"
+#include "screens/PointerOverMain.h"
+#include "screens/TimerRules.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace merix {
+
+namespace {
+
+// The arrows only count clicks; the bar's own position never means anything.
+constexpr int kArrowRest = 500;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+TimersScreen::TimersScreen(ConfigDocument& doc, Prompter& prompter, BusyIndicator* busy,
+                           QWidget* parent)
+    : EditingScreen(ScreenId::Timers, doc, prompter, parent)
+{
+    setWindowTitle(QStringLiteral("Set Timer Values"));
+    buildControls();
+    resizeInDialogUnits(361, 227);
+
+    m_doc.clearRefreshFlag(ScreenId::Timers);
+    m_setDefault->setChecked(false);
+    loadTimers(busy);
+    showCurrent();
+    m_list->setFocus();
+}
+
+void TimersScreen::buildControls()
+{
+    auto* commandsLabel = new QLabel(QStringLiteral("&Commands:"));
+    m_list = new QListWidget;
+    commandsLabel->setBuddy(m_list);
+
+    auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"));
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+
+    m_label = new QLabel;
+    m_label->setAlignment(Qt::AlignCenter);
+    auto* lengthLabel = new QLabel(QStringLiteral("&Length:"));
+    m_length = new QLineEdit;
+    m_length->setFixedWidth(m_length->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+    lengthLabel->setBuddy(m_length);
+    m_arrows = new QScrollBar(Qt::Vertical);
+    m_arrows->setRange(0, 1000);
+    m_arrows->setValue(kArrowRest);
+    m_arrows->setFixedHeight(m_length->sizeHint().height() + 4);
+    m_setDefault = new QCheckBox(QStringLiteral("&Set to Default Length"));
+    auto* maxLabel = new QLabel(QStringLiteral("Max Value:"));
+    m_maximum = new QLabel;
+    m_description = new QPlainTextEdit;
+    m_description->setReadOnly(true);
+    descriptionLabel->setBuddy(m_description);
+
+    auto* lengthRow = new QHBoxLayout;
+    lengthRow->addStretch(1);
+    lengthRow->addWidget(lengthLabel);
+    lengthRow->addWidget(m_length);
+    lengthRow->addWidget(m_arrows);
+    lengthRow->addStretch(2);
+    lengthRow->setSpacing(2);
+    auto* defaultRow = new QHBoxLayout;
+    defaultRow->addStretch(1);
+    defaultRow->addWidget(m_setDefault);
+    defaultRow->addStretch(2);
+    auto* maxRow = new QHBoxLayout;
+    maxRow->addStretch(1);
+    maxRow->addWidget(maxLabel);
+    maxRow->addWidget(m_maximum);
+    maxRow->addStretch(2);
+
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(m_label);
+    frameLayout->addSpacing(8);
+    frameLayout->addLayout(lengthRow);
+    frameLayout->addLayout(defaultRow);
+    frameLayout->addLayout(maxRow);
+    frameLayout->addSpacing(8);
+    frameLayout->addWidget(m_description, 1);
+
+    m_cancel = new QPushButton(QStringLiteral("Cancel"));
+    m_ok = new QPushButton(QStringLiteral("&OK"));
+    for (QPushButton* b : {m_cancel, m_ok}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_ok);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(commandsLabel, 0, 0);
+    grid->addWidget(descriptionLabel, 0, 1);
+    grid->addWidget(m_list, 1, 0);
+    grid->addWidget(frame, 1, 1);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->setColumnStretch(0, 144);
+    grid->setColumnStretch(1, 189);
+    grid->setRowStretch(1, 1);
+
+    setTabOrder(m_list, m_length);
+    setTabOrder(m_length, m_setDefault);
+    setTabOrder(m_setDefault, m_description);
+    setTabOrder(m_description, m_cancel);
+    setTabOrder(m_cancel, m_ok);
+
+    connect(m_length, &QLineEdit::textChanged, this, &TimersScreen::onLengthChanged);
+    connect(m_arrows, &QScrollBar::actionTriggered, this, &TimersScreen::onArrow);
+    connect(m_setDefault, &QCheckBox::clicked, this, &TimersScreen::onSetToDefault);
+    connect(m_list, &QListWidget::currentRowChanged, this, &TimersScreen::onSelectionChanged);
+    connect(m_ok, &QPushButton::clicked, this, &TimersScreen::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &TimersScreen::reject);
+    m_length->installEventFilter(this);
+}
+
+void TimersScreen::loadTimers(BusyIndicator* busy)
+{
+    BusyGuard guard(busy);
+    m_info = readTimerInfo(m_doc.catalogPath("timers.cfg"));
+    // A catalog edited on disk since the document was loaded must not reach past the table.
+    if (m_info.size() > m_doc.timers.size())
+        m_info.resize(m_doc.timers.size());
+    const QSignalBlocker block(m_list);
+    for (const TimerInfo& t : m_info)
+        m_list->addItem(qs(t.label));
+}
+
+bool TimersScreen::hasCurrent() const
+{
+    return m_current >= 0 && static_cast<std::size_t>(m_current) < m_info.size() &&
+           static_cast<std::size_t>(m_current) < m_doc.timers.size();
+}
+
+TimerEntry& TimersScreen::currentTimer() { return m_doc.timers[static_cast<std::size_t>(m_current)]; }
+
+long long TimersScreen::currentMaximum() const { return readInt(m_info[static_cast<std::size_t>(m_current)].maximum); }
+
+long long TimersScreen::fieldValue() const { return readLengthField(m_length->text().toStdString()); }
+
+void TimersScreen::showCurrent()
+{
+    const bool editable = hasCurrent();
+    for (QWidget* w : {static_cast<QWidget*>(m_length), static_cast<QWidget*>(m_arrows),
+                       static_cast<QWidget*>(m_setDefault)})
+        w->setEnabled(editable);
+    if (!editable) {
+        m_label->clear();
+        setFieldQuietly(QString());
+        m_maximum->clear();
+        m_description->clear();
+        return;
+    }
+    const TimerInfo& info = m_info[static_cast<std::size_t>(m_current)];
+    m_label->setText(qs(info.label));
+    // The stored value is shown as it is; the checks apply to what the user changes.
+    setFieldQuietly(QString::number(currentTimer().length));
+    m_maximum->setText(qs(info.maximum));
+    m_description->setPlainText(qs(info.description));
+    const QSignalBlocker block(m_list);
+    m_list->setCurrentRow(m_current);
+    m_savedLength = currentTimer().length;
+}
+
+void TimersScreen::setFieldQuietly(const QString& text)
+{
+    m_quiet = true;
+    m_length->setText(text);
+    m_quiet = false;
+}
+
+void TimersScreen::onLengthChanged()
+{
+    if (m_quiet || !hasCurrent())
+        return;
+    std::string text = m_length->text().toStdString();
+    long long value = readLengthField(text);
+    TimerEntry& timer = currentTimer();
+    if (value > currentMaximum()) {
+        m_prompter.inform(lengthOutOfRangeMessage(value, timer.length));
+        // The stored value goes back as it is: checking it again could only repeat this.
+        setFieldQuietly(QString::number(timer.length));
+        return;
+    }
+    if (const auto bad = firstNonDigit(text)) {
+        text.erase(*bad, 1);
+        value = readLengthField(text);
+        m_length->setText(qs(text)); // checked again as a change of its own
+        m_length->setCursorPosition(static_cast<int>(*bad));
+    }
+    if (isAcceptableLength(value, currentMaximum()))
+        timer.length = static_cast<u16>(value);
+}
+
+void TimersScreen::onArrow(int action)
+{
+    m_arrows->setSliderPosition(kArrowRest);
+    if (!hasCurrent())
+        return;
+    long long value = fieldValue();
+    if (action == QAbstractSlider::SliderSingleStepSub) // the upper arrow
+        ++value;
+    else if (action == QAbstractSlider::SliderSingleStepAdd)
+        --value;
+    else
+        return;
+    if (isAcceptableLength(value, currentMaximum()))
+        m_length->setText(QString::number(value));
+}
+
+void TimersScreen::onSetToDefault(bool checked)
+{
+    if (!checked || !hasCurrent())
+        return;
+    const std::string& text = m_info[static_cast<std::size_t>(m_current)].defaultLength;
+    m_length->setText(qs(text));
+    const long long value = readLengthField(text);
+    if (isAcceptableLength(value, currentMaximum()))
+        currentTimer().length = static_cast<u16>(value);
+    m_setDefault->setChecked(false);
+}
+
+void TimersScreen::onSelectionChanged(int row)
+{
+    if (row < 0 || row == m_current)
+        return;
+    if (hasCurrent()) {
+        const long long value = fieldValue();
+        if (!isAcceptableLength(value, currentMaximum())) {
+            m_length->setText(qs(m_info[static_cast<std::size_t>(m_current)].defaultLength));
+            m_prompter.inform(lengthResetMessage(false));
+            const QSignalBlocker block(m_list);
+            m_list->setCurrentRow(m_current);
+            m_list->setFocus();
+            return;
+        }
+        currentTimer().length = static_cast<u16>(value);
+    }
+    m_current = row;
+    showCurrent();
+}
+
+void TimersScreen::onOk()
+{
+    if (hasCurrent()) {
+        const long long value = fieldValue();
+        if (!isAcceptableLength(value, currentMaximum())) {
+            m_length->setText(qs(m_info[static_cast<std::size_t>(m_current)].defaultLength));
+            m_prompter.inform(lengthResetMessage(true));
+            return;
+        }
+        currentTimer().length = static_cast<u16>(value);
+    }
+    m_info.clear();
+    finish(true);
+}
+
+void TimersScreen::cancelEdits()
+{
+    if (hasCurrent())
+        currentTimer().length = m_savedLength;
+    m_info.clear();
+}
+
+void TimersScreen::refreshFromDocument()
+{
+    showCurrent();
+}
+
+bool TimersScreen::eventFilter(QObject* watched, QEvent* e)
+{
+    // Leaving the field for the main window must not leave a bad value behind; nothing is
+    // stored and nothing is said, because the user is busy elsewhere.
+    if (watched == m_length && e->type() == QEvent::FocusOut && pointerOverMain() && hasCurrent() &&
+        !isAcceptableLength(fieldValue(), currentMaximum()))
+        setFieldQuietly(qs(m_info[static_cast<std::size_t>(m_current)].defaultLength));
+    return EditingScreen::eventFilter(watched, e);
+}
+
+} // namespace merix
