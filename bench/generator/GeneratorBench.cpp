@@ -1,0 +1,147 @@
+// Generating the command file of a large configuration: speed in bytes of command file
+// written per second, and memory against the size of the document and its catalogs.
+#include "SyntheticConfiguration.h"
+
+#include "document/CatalogLoader.h"
+#include "document/ConfigDocument.h"
+#include "document/DocumentFile.h"
+#include "document/Prompter.h"
+#include "generator/CommandFileGenerator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <malloc.h>
+#include <new>
+#include <stdexcept>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// Heap in use, to see what one run adds on top of the document in memory.
+std::atomic<long long> g_heapNow{0};
+std::atomic<long long> g_heapPeak{0};
+
+void noteAlloc(void* p)
+{
+    if (!p)
+        return;
+    const long long now = g_heapNow += static_cast<long long>(malloc_usable_size(p));
+    long long peak = g_heapPeak.load();
+    while (now > peak && !g_heapPeak.compare_exchange_weak(peak, now)) {
+    }
+}
+
+} // namespace
+
+void* operator new(std::size_t n)
+{
+    void* p = std::malloc(n ? n : 1);
+    if (!p)
+        throw std::bad_alloc();
+    noteAlloc(p);
+    return p;
+}
+void operator delete(void* p) noexcept
+{
+    if (p)
+        g_heapNow -= static_cast<long long>(malloc_usable_size(p));
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+
+namespace merix::bench {
+namespace {
+
+class SilentPrompter : public Prompter {
+public:
+    void inform(const std::string& text) override { throw std::runtime_error(text); }
+    bool ask(const std::string&) override { return false; }
+};
+
+double megabytes(double bytes) { return bytes / (1024.0 * 1024.0); }
+
+long peakRssBytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss * 1024L;
+}
+
+// One large configuration for every benchmark, with its document file and a reference
+// copy that differs in a few entries.
+struct Setup {
+    std::filesystem::path dir;
+    ConfigDocument doc;
+    std::size_t catalogBytes = 0;
+    std::size_t documentBytes = 0;
+
+    Setup()
+    {
+        dir = std::filesystem::temp_directory_path() / ("merix-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        const SyntheticSize size;
+        catalogBytes = writeSyntheticCatalogs(dir, size);
+        SilentPrompter prompter;
+        doc.setStartupDirectory(dir.string());
+        if (!loadCatalogs(doc, prompter))
+            throw std::runtime_error("catalogs");
+        doc.setDocumentPath((dir / "BIG.mrx").string());
+        fillSyntheticValues(doc, size);
+
+        // The reference copy predates a handful of edits.
+        writeDocumentFile(doc, (dir / "BIG.REF").string());
+        doc.timers[3].length = 99;
+        doc.macros[4000].lines[5].parameters = "9 9";
+        doc.users[1500].callSign = "W1AW";
+        doc.ports[2].Chaining = 0;
+        writeDocumentFile(doc, doc.documentPath());
+        documentBytes = std::filesystem::file_size(doc.documentPath());
+    }
+    ~Setup() { std::filesystem::remove_all(dir); }
+};
+
+Setup& setup()
+{
+    static Setup s;
+    return s;
+}
+
+// Everything mode counts the command file written; the changes modes count the two
+// document files walked.
+void run(benchmark::State& state, int option)
+{
+    Setup& s = setup();
+    SilentPrompter prompter;
+    const long long heapBefore = g_heapNow.load();
+    g_heapPeak = heapBefore;
+    std::size_t written = 0;
+    for (auto _ : state) {
+        const CommandFileResult result = generateCommandFile(s.doc, option, prompter);
+        written = std::filesystem::file_size(result.path);
+        benchmark::DoNotOptimize(written);
+    }
+    const std::size_t perRun = option == kEverything ? written : 2 * s.documentBytes;
+    state.SetBytesProcessed(static_cast<int64_t>(perRun) * state.iterations());
+    state.counters["cmd_MB"] = megabytes(written);
+    state.counters["doc_MB"] = megabytes(s.documentBytes);
+    state.counters["catalogs_MB"] = megabytes(s.catalogBytes);
+    state.counters["heap_doc_MB"] = megabytes(heapBefore);
+    state.counters["heap_run_extra_MB"] = megabytes(g_heapPeak.load() - heapBefore);
+    state.counters["peak_rss_MB"] = megabytes(peakRssBytes());
+    state.counters["limit_MB"] = megabytes(4.0 * (s.documentBytes + s.catalogBytes));
+}
+
+void BM_GenerateEverything(benchmark::State& state) { run(state, kEverything); }
+void BM_GenerateChangesSinceLastUpload(benchmark::State& state) { run(state, kChangesSinceLastUpload); }
+
+BENCHMARK(BM_GenerateEverything)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_GenerateChangesSinceLastUpload)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+} // namespace merix::bench
+
+BENCHMARK_MAIN();
