@@ -41,6 +41,11 @@ inline std::string readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
 inline std::vector<std::string> listLines(const QListWidget* list)
 {
     std::vector<std::string> out;
