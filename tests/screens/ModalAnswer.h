@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -11,23 +10,25 @@
 namespace merix::test {
 
 // Answers the next modal dialog of type T once it is up (a dialog run with exec() blocks the
-// test until then). Gives up after a few seconds so a missing dialog fails instead of hanging.
+// test until then). Gives up after a while so a missing dialog fails instead of hanging; the
+// answer is withdrawn when the returned handle goes, so it never reaches a later test.
 template <class T>
-void whenModal(std::function<void(T*)> answer, int giveUpMs = 10000)
+[[nodiscard]] std::unique_ptr<QTimer> whenModal(std::function<void(T*)> answer, int giveUpMs = 10000)
 {
-    auto* timer = new QTimer(qApp);
+    auto timer = std::make_unique<QTimer>();
+    QTimer* t = timer.get();
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, answer, giveUpMs] {
+    QObject::connect(t, &QTimer::timeout, t, [t, clock, answer, giveUpMs] {
         T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!dialog && clock->elapsed() < giveUpMs)
             return;
-        timer->stop();
-        timer->deleteLater();
+        t->stop();
         if (dialog)
             answer(dialog);
     });
-    timer->start(5);
+    t->start(5);
+    return timer;
 }
 
 } // namespace merix::test

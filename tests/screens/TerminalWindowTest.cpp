@@ -94,7 +94,7 @@ TEST_F(TerminalWindowTest, WithoutASettingsFileUploadSetupComesFirstAndAgainAfte
 {
     startController();
     bool asked = false;
-    whenModal<UploadSetupScreen>([&](UploadSetupScreen* setup) {
+    const auto answer = whenModal<UploadSetupScreen>([&](UploadSetupScreen* setup) {
         asked = true;
         // Nothing is connected while the user is still choosing.
         EXPECT_TRUE(sim->lines().empty());
@@ -107,7 +107,7 @@ TEST_F(TerminalWindowTest, WithoutASettingsFileUploadSetupComesFirstAndAgainAfte
     window->okButton()->click();
 
     asked = false;
-    whenModal<UploadSetupScreen>([&](UploadSetupScreen* setup) {
+    const auto secondAnswer = whenModal<UploadSetupScreen>([&](UploadSetupScreen* setup) {
         asked = true;
         setup->okButton()->click();
     });
@@ -177,7 +177,7 @@ TEST_F(TerminalWindowTest, AFailedUploadStillWritesTheReferenceCopy)
 TEST_F(TerminalWindowTest, ChangingThePortInSetupDisconnectsWithItsLine)
 {
     openConnected();
-    whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
         setup->portButton(1)->click();
         setup->okButton()->click();
     });
@@ -190,7 +190,7 @@ TEST_F(TerminalWindowTest, ChangingThePortInSetupDisconnectsWithItsLine)
 TEST_F(TerminalWindowTest, ChangingThePortsDeviceInSetupDisconnectsToo)
 {
     openConnected();
-    whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
         setup->deviceList(0)->setCurrentText(QStringLiteral("/dev/ttyUSB9"));
         setup->okButton()->click();
     });
@@ -202,7 +202,7 @@ TEST_F(TerminalWindowTest, ChangingThePortsDeviceInSetupDisconnectsToo)
 TEST_F(TerminalWindowTest, ChangingThePhoneNumberOrTheUploadOptionKeepsTheConnection)
 {
     openConnected();
-    whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
         QTest::keyClicks(setup->phoneField(), QStringLiteral("555-1234"));
         setup->optionButton(2)->click();
         setup->okButton()->click();
@@ -223,7 +223,7 @@ TEST_F(TerminalWindowTest, SwitchingAModemToDirectInSetupStillHangsTheModemUp)
     openWindow();
     window->connectButton()->click();
     ASSERT_TRUE(window->isConnected());
-    whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
         setup->connectionButton(0)->click();
         setup->okButton()->click();
     });
@@ -281,7 +281,7 @@ TEST_F(TerminalWindowTest, UploadOtherFileCancelledSendsNothingAndProposesTheCom
 {
     openConnected();
     QString proposed;
-    whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
         proposed = screen->fileField()->text();
         screen->fileField()->setText(QStringLiteral("/tmp/other.cmd"));
         screen->cancelButton()->click();
@@ -291,7 +291,7 @@ TEST_F(TerminalWindowTest, UploadOtherFileCancelledSendsNothingAndProposesTheCom
     EXPECT_EQ(sim->lines(), Lines{""});
     EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>"}));
 
-    whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+    const auto secondAnswer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
         proposed = screen->fileField()->text();
         screen->cancelButton()->click();
     });
@@ -305,7 +305,7 @@ TEST_F(TerminalWindowTest, UploadOtherFileSendsTheNamedFileWithoutAReferenceCopy
     const std::string other = folder.file("OTHER.CMD");
     test::writeFile(other, ";a comment\r\nN001 1\r\n\r\nN002 2;why\r\n");
     fs::remove(referenceCopyPath(documentPath()));
-    whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
         screen->fileField()->setText(QString::fromStdString(other));
         screen->okButton()->click();
     });
@@ -320,7 +320,7 @@ TEST_F(TerminalWindowTest, UploadOtherFileSendsTheNamedFileWithoutAReferenceCopy
 TEST_F(TerminalWindowTest, UploadOtherFileTellsAMissingFileAndAMissingConnectionInTheList)
 {
     openConnected();
-    whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
         screen->fileField()->setText(QString::fromStdString(folder.file("NOWHERE.CMD")));
         screen->okButton()->click();
     });
@@ -328,7 +328,8 @@ TEST_F(TerminalWindowTest, UploadOtherFileTellsAMissingFileAndAMissingConnection
     EXPECT_EQ(tail(2), (Lines{"Unable to Open File (Check Path and Filename)", "DTMF>"}));
 
     window->disconnectButton()->click();
-    whenModal<UploadFileScreen>([&](UploadFileScreen* screen) { screen->okButton()->click(); });
+    const auto secondAnswer =
+        whenModal<UploadFileScreen>([&](UploadFileScreen* screen) { screen->okButton()->click(); });
     window->uploadOtherButton()->click();
     EXPECT_EQ(lastLine(), "Connect Before Uploading File");
     EXPECT_EQ(sim->lines(), Lines{""});
@@ -338,7 +339,7 @@ TEST_F(TerminalWindowTest, EditFileMakesTheOtherFileFromItsTemplate)
 {
     openConnected();
     const std::string other = folder.file("NEW.CMD");
-    whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
         screen->fileField()->setText(QString::fromStdString(other));
         screen->editButton()->click();
         screen->cancelButton()->click();
