@@ -11,7 +11,7 @@ namespace merix {
 QStringList aboutLines()
 {
     return {QStringLiteral("MERIX Version 1.5"),
-            QStringLiteral("Configuration editor for the MERIX repeater controller"),
+            QStringLiteral("Editor for the MERIX repeater controller"),
             QStringLiteral("Copyright (C) 2026")};
 }
 

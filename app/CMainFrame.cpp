@@ -19,6 +19,9 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
+// The resources live in a static library: registered by hand, or the linker drops them.
+static void initShellResources() { Q_INIT_RESOURCE(merix); }
+
 namespace merix {
 
 namespace {
@@ -45,6 +48,7 @@ void renderView(QWidget* view, QPrinter* printer)
 CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
     : m_doc(doc), m_view(new CVeskView(doc, prompter, busy, this))
 {
+    initShellResources();
     setAttribute(Qt::WA_Hover);
     setWindowIcon(QIcon(QStringLiteral(":/icons/merix.png")));
     setCentralWidget(m_view);

@@ -8,8 +8,7 @@
 
 #include <QDir>
 #include <QPalette>
-
-static void initShellResources() { Q_INIT_RESOURCE(merix); }
+#include <QScreen>
 
 namespace merix {
 
@@ -25,7 +24,6 @@ void applyDialogColours()
 
 CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv)
 {
-    initShellResources();
     setOrganizationName(QStringLiteral("MERIX"));
     setApplicationName(QStringLiteral("MERIX editor"));
     setApplicationVersion(QStringLiteral("1.5"));
@@ -54,6 +52,9 @@ int CVeskApp::run()
     m_frame = std::make_unique<CMainFrame>(*m_doc, *m_prompter, m_busy.get());
     m_prompter->setParentWindow(m_frame.get());
     m_files->attach(m_doc->document(), m_frame.get());
+    // Without a window manager a maximize request is not honoured; the size is set anyway.
+    if (const QScreen* screen = m_frame->screen())
+        m_frame->setGeometry(screen->availableGeometry());
     m_frame->showMaximized();
     return exec();
 }

@@ -134,8 +134,13 @@ void CVeskView::createButtons()
                              m_centre + QPoint(spec.right - 1, spec.bottom - 1)));
         if (spec.screen) {
             const ScreenId screen = *spec.screen;
+            b->setWhatsThis(QStringLiteral("Opens the %1 screen in a window of its own. You can "
+                                           "keep several screens open at once.")
+                                .arg(QString::fromStdString(screenName(screen))));
             connect(b, &QPushButton::clicked, this, [this, screen] { onScreenButton(screen); });
         } else {
+            b->setWhatsThis(QStringLiteral("Saves the document and writes the command file that "
+                                           "brings the controller up to date."));
             connect(b, &QPushButton::clicked, this, &CVeskView::onUploadButton);
         }
         b->show();
@@ -158,6 +163,8 @@ void CVeskView::onScreenButton(ScreenId screen)
     }
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(window, &EditingScreen::screenClosed, this, &CVeskView::onScreenClosed,
+            Qt::QueuedConnection);
+    connect(window, &EditingScreen::openScreenRequested, this, &CVeskView::onScreenButton,
             Qt::QueuedConnection);
     m_windows[screen] = window;
     window->show();

@@ -33,7 +33,9 @@ std::optional<std::string> QtFileChooser::chooseFileToOpen()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("mrx"));
-    // No filter list: the name field starts with the pattern, as the user would type it.
+    // The name field starts with the pattern; Qt's dialog lists by its type filter only, so
+    // the same pattern is the one type offered (New names its files in capitals).
+    dialog.setNameFilter(QStringLiteral("*.mrx *.MRX"));
     dialog.selectFile(QStringLiteral("*.mrx"));
     return runDialog(dialog);
 }
@@ -44,7 +46,7 @@ std::optional<std::string> QtFileChooser::chooseFileToSaveAs(const std::string& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("MRX"));
-    dialog.setNameFilter(QStringLiteral("Files (*.mrx)"));
+    dialog.setNameFilter(QStringLiteral("Files (*.mrx *.MRX)"));
     dialog.selectFile(QString::fromStdString(suggestedName));
     return runDialog(dialog); // Qt asks before overwriting an existing file
 }

@@ -35,6 +35,7 @@ public:
 
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.m_text == b.m_text; }
     friend bool operator==(const FixedText& a, std::string_view b) { return a.m_text == b; }
+    friend bool operator==(const FixedText& a, const char* b) { return a.m_text == std::string_view(b); }
 
 private:
     std::string m_text;

@@ -2,6 +2,8 @@
 
 #include "document/CatalogFields.h"
 
+#include <sys/stat.h>
+
 namespace merix {
 
 namespace {
@@ -13,9 +15,15 @@ bool isSpace(int c)
 
 } // namespace
 
-LineReader::LineReader(const std::string& path) : m_file(std::fopen(path.c_str(), "rb")) {}
+LineReader::LineReader(const std::string& path) : m_file(std::fopen(path.c_str(), "rb"))
+{
+    // A device or a pipe may never end a line or the file; only regular files are text here.
+    struct stat st {};
+    if (m_file && (::fstat(::fileno(m_file.get()), &st) != 0 || !S_ISREG(st.st_mode)))
+        m_file.reset();
+}
 
-int LineReader::get() { return m_file ? std::getc(m_file.get()) : EOF; }
+int LineReader::get() { return m_file ? getc_unlocked(m_file.get()) : EOF; }
 
 void LineReader::unget(int c)
 {

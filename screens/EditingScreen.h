@@ -22,6 +22,9 @@ public:
 
 Q_SIGNALS:
     void screenClosed(merix::ScreenId id, bool ok);
+    // A screen opened from this one (Courtesy Beeps from Tones) is opened and owned by the
+    // main screen like any other.
+    void openScreenRequested(merix::ScreenId id);
 
 protected:
     // Shows the store's values again; the list and the current entry stay.

@@ -1,0 +1,231 @@
+#include "app/CMainFrame.h"
+#include "app/CVeskView.h"
+#include "document/DocumentLifecycle.h"
+#include "screens/EditingScreen.h"
+#include "screens/PointerOverMain.h"
+#include "screens/TimersScreen.h"
+#include "tests/screens/GuiTestSupport.h"
+#include "tests/support/RecordingPrompter.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace merix {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RecordingPrompter;
+
+const int kScreenButtons[] = {1001, 1002, 1003, 1004, 1005, 1007, 1006, 1008, 1179};
+constexpr int kTimers = 1001, kMessages = 1002, kUsers = 1003, kUpload = 1178;
+
+class MainScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        doc.document().setStartupDirectory(folder.path());
+        frame = std::make_unique<CMainFrame>(doc, prompter, &busy);
+        frame->view()->setSplashMilliseconds(0);
+        frame->resize(1000, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frame->view()->firstPaintDone(); }));
+        QTest::qWait(1); // let the first Open run
+    }
+    void TearDown() override
+    {
+        prompter.answers.clear();
+        frame->setAttribute(Qt::WA_DeleteOnClose, false);
+        frame.reset();
+    }
+
+    void click(int id)
+    {
+        QPushButton* b = frame->view()->button(id);
+        ASSERT_NE(b, nullptr);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    std::string lastBox() const { return prompter.boxes.empty() ? std::string() : prompter.boxes.back().text; }
+
+    test::CatalogFolder folder;
+    RecordingPrompter prompter;
+    test::ScriptedChooser chooser;
+    test::CountingBusy busy;
+    CVeskDoc doc{prompter, chooser, &busy};
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(MainScreenTest, StartsWithOpenAndLaysTheButtonsAroundTheCentre)
+{
+    EXPECT_EQ(chooser.openCalls, 1);
+    EXPECT_FALSE(doc.document().isDocumentOpen()); // the dialog was cancelled
+    const QPoint c = frame->view()->layoutCentre();
+    EXPECT_EQ(frame->view()->button(kTimers)->geometry(), QRect(c + QPoint(-224, -155), QSize(200, 30)));
+    EXPECT_EQ(frame->view()->button(kUpload)->geometry(), QRect(c + QPoint(15, 85), QSize(200, 30)));
+    EXPECT_EQ(frame->view()->button(kUpload)->text(), QStringLiteral("U&pload Command File"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("MERIX - MERIX for Windows"));
+    EXPECT_EQ(busy.depth, 0);
+}
+
+TEST_F(MainScreenTest, EveryButtonRefusesWithoutADocument)
+{
+    for (int id : kScreenButtons) {
+        click(id);
+        EXPECT_EQ(lastBox(), "Open or create a new file before entering.") << id;
+    }
+    click(kUpload);
+    EXPECT_EQ(lastBox(), "Open or create a new file before uploading a command file.");
+    EXPECT_EQ(prompter.boxes.size(), 10u);
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::Timers), nullptr);
+}
+
+TEST_F(MainScreenTest, MessagesChecksItsCatalogsBeforeTheDocument)
+{
+    fs::remove(folder.file("dvr.cfg"));
+    fs::remove(folder.file("wordlist.cfg"));
+    fs::remove(folder.file("cw.cfg"));
+    click(kMessages);
+    EXPECT_EQ(lastBox(), "Error! CW.CFG file does not exist.");
+    test::writeTestCatalogs(folder.path());
+    fs::remove(folder.file("wordlist.cfg"));
+    fs::remove(folder.file("dvr.cfg"));
+    click(kMessages);
+    EXPECT_EQ(lastBox(), "Error! WORDLIST.CFG file does not exist.");
+    test::writeTestCatalogs(folder.path());
+    fs::remove(folder.file("dvr.cfg"));
+    click(kMessages);
+    EXPECT_EQ(lastBox(), "Error! DVR.CFG file does not exist.");
+    test::writeTestCatalogs(folder.path());
+    click(kMessages);
+    EXPECT_EQ(lastBox(), "Open or create a new file before entering.");
+}
+
+TEST_F(MainScreenTest, AnOpenScreenIsLeftAloneAndItsWindowGoesAfterItsReport)
+{
+    frame->command(QStringLiteral("New"))->trigger();
+    ASSERT_TRUE(doc.document().isDocumentOpen());
+    EXPECT_EQ(frame->windowTitle(), QString::fromStdString(folder.file("MERX_1.MRX")) +
+                                        QStringLiteral(" - MERIX for Windows"));
+    click(kTimers);
+    QPointer<EditingScreen> timers = frame->view()->openScreen(ScreenId::Timers);
+    ASSERT_TRUE(timers);
+    click(kTimers);
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::Timers), timers.data());
+    EXPECT_TRUE(prompter.boxes.empty());
+
+    QTest::mouseClick(static_cast<TimersScreen*>(timers.data())->okButton(), Qt::LeftButton);
+    EXPECT_TRUE(timers); // destroyed by the main screen once the report arrives
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timers.isNull(); }));
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::Timers), nullptr);
+
+    click(kTimers); // a fresh window for the same screen
+    EXPECT_NE(frame->view()->openScreen(ScreenId::Timers), nullptr);
+}
+
+TEST_F(MainScreenTest, ButtonsOfScreensStillToComeSaySo)
+{
+    frame->command(QStringLiteral("New"))->trigger();
+    click(kUsers);
+    const std::string notYet = "The Users screen is not available in this version of the editor "
+                               "yet.  Its settings are kept in the document and saved with it unchanged.";
+    EXPECT_EQ(lastBox(), notYet);
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::Users), nullptr);
+
+    // A screen asking for another one goes through the same door.
+    click(kTimers);
+    prompter.boxes.clear();
+    Q_EMIT frame->view()->openScreen(ScreenId::Timers)->openScreenRequested(ScreenId::Users);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompter.boxes.empty(); }));
+    EXPECT_EQ(lastBox(), notYet);
+}
+
+TEST_F(MainScreenTest, NewTwiceNumbersOnAndAsksToSave)
+{
+    frame->command(QStringLiteral("New"))->trigger();
+    frame->command(QStringLiteral("New"))->trigger();
+    EXPECT_EQ(doc.document().documentPath(), folder.file("MERX_2.MRX"));
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
+                                    "Do you want to save the current file before starting a new file?"});
+    EXPECT_TRUE(fs::exists(folder.file("MERX_1.REF")));
+    EXPECT_FALSE(fs::exists(folder.file("MERX_1.MRX")));
+}
+
+TEST_F(MainScreenTest, UploadSavesTheDocumentAndGeneratesTheCommandFile)
+{
+    frame->command(QStringLiteral("New"))->trigger();
+    doc.document().timers[0].length = 77;
+    click(kUpload);
+    EXPECT_TRUE(fs::exists(folder.file("MERX_1.MRX")));
+    EXPECT_TRUE(fs::exists(folder.file("MERX_1.CMD")));
+    EXPECT_TRUE(fs::exists(folder.file("BEFORE.CMD")));
+    EXPECT_EQ(lastBox().rfind("The command file " + folder.file("MERX_1.CMD") + " is ready.", 0), 0u)
+        << lastBox();
+}
+
+TEST_F(MainScreenTest, ClosingAsksToSaveOnlyWithADocument)
+{
+    frame->command(QStringLiteral("New"))->trigger();
+    prompter.answers.push_back(true);
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(lastBox(), "Do you want to save the current file before exiting the program?");
+    EXPECT_TRUE(fs::exists(folder.file("MERX_1.MRX")));
+}
+
+TEST_F(MainScreenTest, ClosingStaysOpenWhenTheRequestedSaveFails)
+{
+    fs::create_directory(folder.file("gone"));
+    chooser.saveAnswers.push_back(folder.file("gone/site.mrx"));
+    frame->command(QStringLiteral("Save As..."))->trigger();
+    fs::remove_all(folder.file("gone"));
+    prompter.answers.push_back(true);
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_NE(lastBox().find("Unable to write"), std::string::npos);
+}
+
+TEST_F(MainScreenTest, MenusAndToolbarCarryTheirTextsAndKeys)
+{
+    const QString file[] = {QStringLiteral("&New\tCtrl+N"), QStringLiteral("&Open...\tCtrl+O"),
+                            QStringLiteral("&Save\tCtrl+S"), QStringLiteral("Save &As..."),
+                            QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("Print Pre&view"),
+                            QStringLiteral("P&rint Setup..."), QStringLiteral("E&xit")};
+    const QString names[] = {QStringLiteral("New"), QStringLiteral("Open..."), QStringLiteral("Save"),
+                             QStringLiteral("Save As..."), QStringLiteral("Print..."),
+                             QStringLiteral("Print Preview"), QStringLiteral("Print Setup..."),
+                             QStringLiteral("Exit")};
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_NE(frame->command(names[i]), nullptr) << names[i].toStdString();
+        EXPECT_EQ(frame->command(names[i])->text(), file[i]);
+    }
+    for (const char* n : {"Undo", "Cut", "Copy", "Paste"})
+        EXPECT_FALSE(frame->command(QString::fromUtf8(n))->isEnabled()) << n;
+    EXPECT_EQ(frame->command(QStringLiteral("Undo"))->shortcuts().size(), 2);
+    EXPECT_EQ(frame->command(QStringLiteral("New"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+
+    const QToolBar* bar = frame->findChild<QToolBar*>(QStringLiteral("Toolbar"));
+    ASSERT_NE(bar, nullptr);
+    QStringList order;
+    for (QAction* a : bar->actions())
+        order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+    EXPECT_EQ(order.join(QLatin1Char(',')).toStdString(),
+              "New,Open...,Save,|,Cut,Copy,Paste,|,Print...,About MERIX...,Context Help");
+}
+
+TEST_F(MainScreenTest, PointerOverTheMainWindowSetsTheFlag)
+{
+    setPointerOverMain(false);
+    QTest::mouseMove(frame->view(), QPoint(20, 20));
+    QTest::mouseMove(frame->view(), QPoint(24, 26));
+    EXPECT_TRUE(pointerOverMain());
+    setPointerOverMain(false);
+}
+
+} // namespace
+} // namespace merix
