@@ -12,9 +12,8 @@
 
 namespace merix {
 
-std::optional<std::string> prepareUpload(CVeskDoc& doc, UploadSettings& settings, Prompter& prompter,
-                                         BusyIndicator* busy)
-{
+std::optional<std::string> prepareUpload(CVeskDoc& doc, UploadSettings& settings,
+                                         Prompter& prompter, BusyIndicator* busy) {
     const ConfigDocument& config = doc.document();
     if (const auto refusal = refusalToUpload(config)) {
         prompter.inform(*refusal);
@@ -33,16 +32,15 @@ std::optional<std::string> prepareUpload(CVeskDoc& doc, UploadSettings& settings
     return std::move(result.path);
 }
 
-void runUploadCommand(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent)
-{
+void runUploadCommand(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent) {
     // One record for the whole upload, read afresh each time from the document's settings file.
     UploadSettings settings;
     auto commandFile = prepareUpload(doc, settings, prompter, busy);
     if (!commandFile)
         return;
     DesktopTextEditor editor;
-    UploadSession session{doc.document(), settings, std::move(*commandFile), loadPortMap(), prompter,
-                          busy, editor};
+    UploadSession session{
+        doc.document(), settings, std::move(*commandFile), loadPortMap(), prompter, busy, editor};
     TerminalWindow window(session, parent);
     window.exec();
 }

@@ -4,12 +4,10 @@
 
 namespace merix {
 
-ControllerOutputList::ControllerOutputList(QListWidget* list, int room) : m_list(list), m_room(room)
-{
-}
+ControllerOutputList::ControllerOutputList(QListWidget* list, int room)
+    : m_list(list), m_room(room) {}
 
-bool ControllerOutputList::addLine(const std::string& text)
-{
+bool ControllerOutputList::addLine(const std::string& text) {
     const bool kept = m_list->count() < m_room;
     if (!kept)
         m_list->clear();
@@ -18,8 +16,7 @@ bool ControllerOutputList::addLine(const std::string& text)
     return kept;
 }
 
-void ControllerOutputList::replaceLastLine(const std::string& text)
-{
+void ControllerOutputList::replaceLastLine(const std::string& text) {
     if (m_list->count() == 0) {
         addLine(text);
         return;
@@ -28,26 +25,22 @@ void ControllerOutputList::replaceLastLine(const std::string& text)
     showLastLine();
 }
 
-void ControllerOutputList::clear()
-{
+void ControllerOutputList::clear() {
     m_list->clear();
     m_list->repaint();
 }
 
-std::size_t ControllerOutputList::lineCount() const
-{
+std::size_t ControllerOutputList::lineCount() const {
     return static_cast<std::size_t>(m_list->count());
 }
 
-std::string ControllerOutputList::lastLine() const
-{
+std::string ControllerOutputList::lastLine() const {
     if (m_list->count() == 0)
         return {};
     return m_list->item(m_list->count() - 1)->text().toStdString();
 }
 
-void ControllerOutputList::showLastLine()
-{
+void ControllerOutputList::showLastLine() {
     const int last = m_list->count() - 1;
     m_list->setCurrentRow(last);
     // Lays the new item out now (the view would wait for the event loop) and scrolls to it.

@@ -9,7 +9,7 @@ namespace merix {
 // The "Controller Output" list as the link's output. The link blocks the event loop while it
 // works, so every change is painted on the spot instead of waiting for the loop.
 class ControllerOutputList final : public ControllerOutput {
-public:
+  public:
     static constexpr int kRoom = 5000;
 
     explicit ControllerOutputList(QListWidget* list, int room = kRoom);
@@ -20,7 +20,7 @@ public:
     std::size_t lineCount() const override;
     std::string lastLine() const override;
 
-private:
+  private:
     void showLastLine();
 
     QListWidget* m_list;

@@ -8,34 +8,29 @@ namespace {
 
 constexpr int kMaxDigits = 11;
 
-bool isSeparator(QChar c)
-{
+bool isSeparator(QChar c) {
     return c == u'-' || c == u'(' || c == u')' || c == u' ';
 }
 
-bool isAllowed(QChar c)
-{
+bool isAllowed(QChar c) {
     return (c >= u'0' && c <= u'9') || isSeparator(c);
 }
 
 // A character outside the basic plane is two code units; both go together.
-int characterLength(const QString& text, qsizetype at)
-{
+int characterLength(const QString& text, qsizetype at) {
     return text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate()
                ? 2
                : 1;
 }
 
-int lastCharacterLength(const QString& text)
-{
+int lastCharacterLength(const QString& text) {
     const qsizetype n = text.size();
     return n >= 2 && text.at(n - 1).isLowSurrogate() && text.at(n - 2).isHighSurrogate() ? 2 : 1;
 }
 
 } // namespace
 
-QString PhoneNumberCheck::message() const
-{
+QString PhoneNumberCheck::message() const {
     switch (verdict) {
     case Verdict::TooManyDigits:
         return QStringLiteral("The Phone Number must be eleven digits or less.");
@@ -48,10 +43,10 @@ QString PhoneNumberCheck::message() const
     return {};
 }
 
-PhoneNumberCheck checkPhoneNumber(const QString& text)
-{
+PhoneNumberCheck checkPhoneNumber(const QString& text) {
     PhoneNumberCheck check;
-    const auto counted = std::count_if(text.begin(), text.end(), [](QChar c) { return !isSeparator(c); });
+    const auto counted =
+        std::count_if(text.begin(), text.end(), [](QChar c) { return !isSeparator(c); });
     if (counted > kMaxDigits) {
         check.verdict = PhoneNumberCheck::Verdict::TooManyDigits;
         check.corrected = text.left(text.size() - lastCharacterLength(text));

@@ -8,15 +8,13 @@ namespace {
 
 const QString kGroup = QStringLiteral("Serial Ports");
 
-QString key(int index)
-{
+QString key(int index) {
     return QString::fromStdString(comPortName(index));
 }
 
 } // namespace
 
-PortMap loadPortMap()
-{
+PortMap loadPortMap() {
     PortMap ports;
     QSettings settings;
     settings.beginGroup(kGroup);
@@ -28,8 +26,7 @@ PortMap loadPortMap()
     return ports;
 }
 
-void savePortMap(const PortMap& ports)
-{
+void savePortMap(const PortMap& ports) {
     QSettings settings;
     settings.beginGroup(kGroup);
     for (int i = 0; i < PortMap::kPortCount; ++i)

@@ -11,8 +11,7 @@ namespace {
 
 constexpr std::size_t kMaxStableNames = 64;
 
-std::vector<SerialDeviceChoice> stableNames(const std::string& byIdDir)
-{
+std::vector<SerialDeviceChoice> stableNames(const std::string& byIdDir) {
     namespace fs = std::filesystem;
     std::vector<SerialDeviceChoice> found;
     std::error_code ec;
@@ -26,8 +25,9 @@ std::vector<SerialDeviceChoice> stableNames(const std::string& byIdDir)
         if (found.size() >= kMaxStableNames)
             break;
     }
-    std::sort(found.begin(), found.end(),
-              [](const SerialDeviceChoice& a, const SerialDeviceChoice& b) { return a.path < b.path; });
+    std::sort(
+        found.begin(), found.end(),
+        [](const SerialDeviceChoice& a, const SerialDeviceChoice& b) { return a.path < b.path; });
     return found;
 }
 
@@ -35,8 +35,7 @@ std::vector<SerialDeviceChoice> stableNames(const std::string& byIdDir)
 
 std::vector<SerialDeviceChoice> serialDeviceChoices(const std::string& byIdDir,
                                                     const std::string& sysClassTty,
-                                                    const std::string& devDir)
-{
+                                                    const std::string& devDir) {
     std::vector<SerialDeviceChoice> choices = stableNames(byIdDir);
     for (std::string& device : listSerialDevices(sysClassTty, devDir))
         choices.push_back({std::move(device), {}});

@@ -14,8 +14,9 @@ struct SerialDeviceChoice {
 
 // The stable /dev/serial/by-id names first (they survive re-plugging and reboots), then the
 // kernel names of the serial devices present.
-std::vector<SerialDeviceChoice> serialDeviceChoices(const std::string& byIdDir = "/dev/serial/by-id",
-                                                    const std::string& sysClassTty = "/sys/class/tty",
-                                                    const std::string& devDir = "/dev");
+std::vector<SerialDeviceChoice>
+serialDeviceChoices(const std::string& byIdDir = "/dev/serial/by-id",
+                    const std::string& sysClassTty = "/sys/class/tty",
+                    const std::string& devDir = "/dev");
 
 } // namespace merix

@@ -11,8 +11,8 @@
 #include "link/UploadSettings.h"
 #include "screens/ControllerOutputList.h"
 #include "screens/UploadFileScreen.h"
-#include "screens/UploadSetupScreen.h"
 #include "screens/UploadSession.h"
+#include "screens/UploadSetupScreen.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -41,8 +41,7 @@ const char* const kConnectFirst = "Connect Before Uploading File";
 const char* const kCannotOpenFile = "Unable to Open File (Check Path and Filename)";
 const char* const kMustReconnect = "Upload Connect Options have changed.  Must reconnect.";
 
-bool sameIgnoringCase(const std::string& a, const std::string& b)
-{
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
 }
 
@@ -50,25 +49,23 @@ bool sameIgnoringCase(const std::string& a, const std::string& b)
 
 TerminalWindow::TerminalWindow(UploadSession& session, QWidget* parent)
     : QDialog(parent), m_session(session), m_port(std::make_unique<TermiosSerialPort>()),
-      m_clock(std::make_unique<SteadyClock>())
-{
+      m_clock(std::make_unique<SteadyClock>()) {
     setWindowTitle(QStringLiteral("Terminal Window"));
     setModal(true);
     buildControls();
     m_output = std::make_unique<ControllerOutputList>(m_list);
-    m_link = std::make_unique<ControllerLink>(*m_port, *m_clock, *m_output, session.prompter, session.busy);
+    m_link = std::make_unique<ControllerLink>(*m_port, *m_clock, *m_output, session.prompter,
+                                              session.busy);
     m_link->setPortMap(session.ports);
 }
 
-TerminalWindow::~TerminalWindow()
-{
+TerminalWindow::~TerminalWindow() {
     // The connection never outlives the window, however the window goes.
     if (m_link->isConnected())
         m_link->disconnect(m_session.settings.connectionType);
 }
 
-void TerminalWindow::buildControls()
-{
+void TerminalWindow::buildControls() {
     auto* commandLabel = new QLabel(QStringLiteral("&User Entered Command Upload:"), this);
     m_command = new QLineEdit(this);
     commandLabel->setBuddy(m_command);
@@ -115,13 +112,11 @@ void TerminalWindow::buildControls()
     connect(m_ok, &QPushButton::clicked, this, &TerminalWindow::accept);
 }
 
-bool TerminalWindow::isConnected() const
-{
+bool TerminalWindow::isConnected() const {
     return m_link->isConnected();
 }
 
-void TerminalWindow::paintEvent(QPaintEvent* e)
-{
+void TerminalWindow::paintEvent(QPaintEvent* e) {
     QDialog::paintEvent(e);
     // The opening blocks while it connects: only once the window is on the screen.
     if (!m_openingQueued) {
@@ -130,8 +125,7 @@ void TerminalWindow::paintEvent(QPaintEvent* e)
     }
 }
 
-void TerminalWindow::runOpening()
-{
+void TerminalWindow::runOpening() {
     std::error_code ec;
     if (!std::filesystem::exists(settingsFilePath(m_session.doc.documentPath()), ec))
         openUploadSetup();
@@ -141,27 +135,23 @@ void TerminalWindow::runOpening()
     Q_EMIT openingFinished();
 }
 
-bool TerminalWindow::openUploadSetup()
-{
+bool TerminalWindow::openUploadSetup() {
     UploadSetupScreen setup(m_session, this);
     const bool ok = setup.exec() == QDialog::Accepted;
     m_link->setPortMap(m_session.ports);
     return ok;
 }
 
-void TerminalWindow::onConnect()
-{
+void TerminalWindow::onConnect() {
     m_link->setPortMap(m_session.ports);
     m_link->connect(m_session.settings);
 }
 
-void TerminalWindow::onDisconnect()
-{
+void TerminalWindow::onDisconnect() {
     m_link->disconnect(m_session.settings.connectionType);
 }
 
-void TerminalWindow::onUploadCommandFiles()
-{
+void TerminalWindow::onUploadCommandFiles() {
     if (!isConnected()) {
         m_session.prompter.inform(kNotConnectedForUpload);
         return;
@@ -171,8 +161,7 @@ void TerminalWindow::onUploadCommandFiles()
     m_list->setFocus();
 }
 
-void TerminalWindow::onConnectUploadDisconnect()
-{
+void TerminalWindow::onConnectUploadDisconnect() {
     m_output->clear();
     onConnect();
     if (!isConnected())
@@ -183,17 +172,18 @@ void TerminalWindow::onConnectUploadDisconnect()
     m_list->setFocus();
 }
 
-void TerminalWindow::onSetup()
-{
+void TerminalWindow::onSetup() {
     const UploadSettings noted = m_session.settings;
-    const std::string notedDevice =
-        noted.comPort >= 0 && noted.comPort < PortMap::kPortCount ? m_session.ports.device(noted.comPort) : "";
+    const std::string notedDevice = noted.comPort >= 0 && noted.comPort < PortMap::kPortCount
+                                        ? m_session.ports.device(noted.comPort)
+                                        : "";
     openUploadSetup();
     if (!isConnected())
         return;
     const UploadSettings& now = m_session.settings;
     // The device behind the port counts as the port: the open line is the old device.
-    const bool changed = noted.connectionType != now.connectionType || noted.comPort != now.comPort ||
+    const bool changed = noted.connectionType != now.connectionType ||
+                         noted.comPort != now.comPort ||
                          !sameIgnoringCase(noted.baudRate.str(), now.baudRate.str()) ||
                          (now.comPort >= 0 && now.comPort < PortMap::kPortCount &&
                           notedDevice != m_session.ports.device(now.comPort));
@@ -204,8 +194,7 @@ void TerminalWindow::onSetup()
     m_output->addLine(kMustReconnect);
 }
 
-void TerminalWindow::onUploadOtherFile()
-{
+void TerminalWindow::onUploadOtherFile() {
     if (m_otherUploadFile.empty())
         m_otherUploadFile = m_session.commandFile;
     UploadFileScreen screen(m_otherUploadFile, m_session.prompter, m_session.editor, this);
@@ -239,8 +228,7 @@ void TerminalWindow::onUploadOtherFile()
         m_link->showFinished();
 }
 
-void TerminalWindow::onCommandChanged()
-{
+void TerminalWindow::onCommandChanged() {
     if (m_commandGuard)
         return;
     const QString text = m_command->text();
@@ -255,8 +243,7 @@ void TerminalWindow::onCommandChanged()
     }
 }
 
-void TerminalWindow::sendTypedCommand()
-{
+void TerminalWindow::sendTypedCommand() {
     const QString text = m_command->text();
     if (text.isEmpty())
         return;
@@ -270,15 +257,13 @@ void TerminalWindow::sendTypedCommand()
     setCommandQuietly(QString());
 }
 
-void TerminalWindow::setCommandQuietly(const QString& text)
-{
+void TerminalWindow::setCommandQuietly(const QString& text) {
     m_commandGuard = true;
     m_command->setText(text);
     m_commandGuard = false;
 }
 
-void TerminalWindow::keyPressEvent(QKeyEvent* e)
-{
+void TerminalWindow::keyPressEvent(QKeyEvent* e) {
     // Enter belongs to the typed command unless a button has the focus (it presses that one).
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         e->accept();
@@ -288,16 +273,14 @@ void TerminalWindow::keyPressEvent(QKeyEvent* e)
     QDialog::keyPressEvent(e);
 }
 
-void TerminalWindow::writeReferenceCopy()
-{
+void TerminalWindow::writeReferenceCopy() {
     const std::string error = writeDocumentFile(
         m_session.doc, referenceCopyPath(m_session.doc.documentPath()), m_session.busy);
     if (!error.empty())
         m_session.prompter.inform(error);
 }
 
-void TerminalWindow::done(int result)
-{
+void TerminalWindow::done(int result) {
     if (isConnected())
         m_link->disconnect(m_session.settings.connectionType);
     QDialog::done(result);

@@ -25,7 +25,7 @@ class TerminalWindow final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TerminalWindow)
 
-public:
+  public:
     TerminalWindow(UploadSession& session, QWidget* parent);
     ~TerminalWindow() override;
 
@@ -47,14 +47,14 @@ public:
 
     void done(int result) override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void openingFinished();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     void buildControls();
     void runOpening();
     bool openUploadSetup();

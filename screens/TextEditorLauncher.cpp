@@ -9,14 +9,12 @@
 
 namespace merix {
 
-bool DesktopTextEditor::open(const std::string& path)
-{
+bool DesktopTextEditor::open(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 void editCommandFile(const std::string& path, std::string_view templateText, Prompter& prompter,
-                     TextEditorLauncher& editor)
-{
+                     TextEditorLauncher& editor) {
     if (!createFileFromTemplate(path, templateText)) {
         prompter.inform("Unable to open the file " + path +
                         ".  Make sure you enter a valid path and filename before editing.");

@@ -9,14 +9,14 @@ class Prompter;
 
 // Starts a text editor on a file and returns at once; false when none could be started.
 class TextEditorLauncher {
-public:
+  public:
     virtual ~TextEditorLauncher() = default;
     virtual bool open(const std::string& path) = 0;
 };
 
 // The desktop's own choice for the file (xdg-open and the like), started detached.
 class DesktopTextEditor final : public TextEditorLauncher {
-public:
+  public:
     bool open(const std::string& path) override;
 };
 

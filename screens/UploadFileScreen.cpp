@@ -13,8 +13,7 @@ namespace merix {
 
 UploadFileScreen::UploadFileScreen(FixedText<100>& otherUploadFile, Prompter& prompter,
                                    TextEditorLauncher& editor, QWidget* parent)
-    : QDialog(parent), m_otherUploadFile(otherUploadFile)
-{
+    : QDialog(parent), m_otherUploadFile(otherUploadFile) {
     setWindowTitle(QStringLiteral("Upload File"));
     setModal(true);
 
@@ -51,8 +50,7 @@ UploadFileScreen::UploadFileScreen(FixedText<100>& otherUploadFile, Prompter& pr
     connect(m_ok, &QPushButton::clicked, this, &UploadFileScreen::accept);
 }
 
-void UploadFileScreen::reject()
-{
+void UploadFileScreen::reject() {
     m_otherUploadFile.clear();
     QDialog::reject();
 }

@@ -18,9 +18,9 @@ class UploadFileScreen final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(UploadFileScreen)
 
-public:
-    UploadFileScreen(FixedText<100>& otherUploadFile, Prompter& prompter, TextEditorLauncher& editor,
-                     QWidget* parent);
+  public:
+    UploadFileScreen(FixedText<100>& otherUploadFile, Prompter& prompter,
+                     TextEditorLauncher& editor, QWidget* parent);
 
     QLineEdit* fileField() const { return m_file; }
     QPushButton* editButton() const { return m_edit; }
@@ -29,7 +29,7 @@ public:
 
     void reject() override;
 
-private:
+  private:
     FixedText<100>& m_otherUploadFile;
     QLineEdit* m_file = nullptr;
     QPushButton* m_edit = nullptr;

@@ -31,21 +31,18 @@ constexpr int kFileNameCharacters = 99;
 constexpr int kPhoneCharacters = 39;
 const char* const kBaudRates[] = {"300", "600", "1200", "2400", "4800", "9600", "19200"};
 
-QString text(const char* s)
-{
+QString text(const char* s) {
     return QString::fromUtf8(s);
 }
 
-QString toQString(const std::string& s)
-{
+QString toQString(const std::string& s) {
     return QString::fromStdString(s);
 }
 
 } // namespace
 
 UploadSetupScreen::UploadSetupScreen(UploadSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_saved(session.settings), m_savedPorts(session.ports)
-{
+    : QDialog(parent), m_session(session), m_saved(session.settings), m_savedPorts(session.ports) {
     setWindowTitle(QStringLiteral("Upload Setup"));
     setModal(true);
 
@@ -77,8 +74,7 @@ UploadSetupScreen::UploadSetupScreen(UploadSession& session, QWidget* parent)
     connectControls();
 }
 
-QWidget* UploadSetupScreen::buildConnection()
-{
+QWidget* UploadSetupScreen::buildConnection() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,8 +111,7 @@ QWidget* UploadSetupScreen::buildConnection()
     return box;
 }
 
-QWidget* UploadSetupScreen::buildPorts()
-{
+QWidget* UploadSetupScreen::buildPorts() {
     auto* group = new QGroupBox(QStringLiteral("&COM Port"), this);
     auto* grid = new QGridLayout(group);
     m_portGroup = new QButtonGroup(this);
@@ -144,8 +139,7 @@ QWidget* UploadSetupScreen::buildPorts()
     return group;
 }
 
-QWidget* UploadSetupScreen::buildOptions()
-{
+QWidget* UploadSetupScreen::buildOptions() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -166,8 +160,7 @@ QWidget* UploadSetupScreen::buildOptions()
     return box;
 }
 
-QWidget* UploadSetupScreen::buildSideFiles()
-{
+QWidget* UploadSetupScreen::buildSideFiles() {
     auto* group = new QGroupBox(QStringLiteral("Other Upload Files"), this);
     auto* grid = new QGridLayout(group);
     auto addFile = [&](int row, QLineEdit*& field, QPushButton*& edit, QCheckBox*& box,
@@ -191,8 +184,7 @@ QWidget* UploadSetupScreen::buildSideFiles()
     return group;
 }
 
-void UploadSetupScreen::showRecord()
-{
+void UploadSetupScreen::showRecord() {
     const UploadSettings& s = m_session.settings;
     if (s.connectionType == 0 || s.connectionType == 1)
         m_type[s.connectionType]->setChecked(true);
@@ -211,8 +203,7 @@ void UploadSetupScreen::showRecord()
     m_uploadAfter->setChecked(s.uploadAfter != 0);
 }
 
-void UploadSetupScreen::connectControls()
-{
+void UploadSetupScreen::connectControls() {
     UploadSettings& s = m_session.settings;
     connect(m_typeGroup, &QButtonGroup::idToggled, this, [&s](int id, bool on) {
         if (on)
@@ -229,9 +220,10 @@ void UploadSetupScreen::connectControls()
             s.comPort = id;
     });
     for (int i = 0; i < PortMap::kPortCount; ++i) {
-        connect(m_device[i], &QComboBox::currentTextChanged, this, [this, i](const QString& device) {
-            m_session.ports.setDevice(i, device.trimmed().toStdString());
-        });
+        connect(m_device[i], &QComboBox::currentTextChanged, this,
+                [this, i](const QString& device) {
+                    m_session.ports.setDevice(i, device.trimmed().toStdString());
+                });
     }
     connect(m_strip, &QCheckBox::toggled, this, [&s](bool on) { s.stripComments = on ? 1 : 0; });
     connect(m_optionGroup, &QButtonGroup::idToggled, this, [&s](int id, bool on) {
@@ -242,11 +234,13 @@ void UploadSetupScreen::connectControls()
             [&s](const QString& t) { s.beforeFile = t.toStdString(); });
     connect(m_afterFile, &QLineEdit::textChanged, this,
             [&s](const QString& t) { s.afterFile = t.toStdString(); });
-    connect(m_uploadBefore, &QCheckBox::toggled, this, [&s](bool on) { s.uploadBefore = on ? 1 : 0; });
-    connect(m_uploadAfter, &QCheckBox::toggled, this, [&s](bool on) { s.uploadAfter = on ? 1 : 0; });
+    connect(m_uploadBefore, &QCheckBox::toggled, this,
+            [&s](bool on) { s.uploadBefore = on ? 1 : 0; });
+    connect(m_uploadAfter, &QCheckBox::toggled, this,
+            [&s](bool on) { s.uploadAfter = on ? 1 : 0; });
     connect(m_beforeEdit, &QPushButton::clicked, this, [this] {
-        editCommandFile(m_beforeFile->text().toStdString(), beforeFileTemplate(), m_session.prompter,
-                        m_session.editor);
+        editCommandFile(m_beforeFile->text().toStdString(), beforeFileTemplate(),
+                        m_session.prompter, m_session.editor);
     });
     connect(m_afterEdit, &QPushButton::clicked, this, [this] {
         editCommandFile(m_afterFile->text().toStdString(), afterFileTemplate(), m_session.prompter,
@@ -256,8 +250,7 @@ void UploadSetupScreen::connectControls()
     connect(m_ok, &QPushButton::clicked, this, &UploadSetupScreen::onOk);
 }
 
-void UploadSetupScreen::onPhoneChanged()
-{
+void UploadSetupScreen::onPhoneChanged() {
     const PhoneNumberCheck check = checkPhoneNumber(m_phone->text());
     if (check.verdict == PhoneNumberCheck::Verdict::Accepted) {
         m_session.settings.phoneNumber = check.corrected.toStdString();
@@ -266,12 +259,12 @@ void UploadSetupScreen::onPhoneChanged()
     m_session.prompter.inform(check.message().toStdString());
     // Setting the corrected text is a change of its own and is checked again from here.
     m_phone->setText(check.corrected);
-    if (check.verdict == PhoneNumberCheck::Verdict::InvalidCharacter && m_phone->text() == check.corrected)
+    if (check.verdict == PhoneNumberCheck::Verdict::InvalidCharacter &&
+        m_phone->text() == check.corrected)
         m_phone->setCursorPosition(check.caret);
 }
 
-void UploadSetupScreen::onOk()
-{
+void UploadSetupScreen::onOk() {
     const std::string error = saveUploadSettings(m_session.settings, m_session.doc.documentPath());
     if (!error.empty())
         m_session.prompter.inform(error);
@@ -286,8 +279,7 @@ void UploadSetupScreen::onOk()
     accept();
 }
 
-void UploadSetupScreen::reject()
-{
+void UploadSetupScreen::reject() {
     m_session.settings = m_saved;
     m_session.ports = m_savedPorts;
     QDialog::reject();

@@ -25,7 +25,7 @@ class UploadSetupScreen final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(UploadSetupScreen)
 
-public:
+  public:
     UploadSetupScreen(UploadSession& session, QWidget* parent);
 
     // For tests: the controls by their role.
@@ -47,7 +47,7 @@ public:
 
     void reject() override;
 
-private:
+  private:
     QWidget* buildConnection();
     QWidget* buildPorts();
     QWidget* buildOptions();

@@ -22,10 +22,9 @@ using test::readFile;
 using test::whenModal;
 
 class UploadCommandTest : public test::UploadFixture {
-protected:
+  protected:
     // Runs the command; the Terminal Window, once open, does Connect/Upload/Disconnect and OK.
-    void uploadWithTerminal()
-    {
+    void uploadWithTerminal() {
         terminalOpened = false;
         const auto answer = whenModal<TerminalWindow>([this](TerminalWindow* window) {
             terminalOpened = true;
@@ -39,24 +38,25 @@ protected:
     bool terminalOpened = false;
 };
 
-TEST_F(UploadCommandTest, WithoutADocumentItRefusesAndTouchesNothing)
-{
+TEST_F(UploadCommandTest, WithoutADocumentItRefusesAndTouchesNothing) {
     test::ScriptedChooser noFiles;
     CVeskDoc empty(prompter, noFiles, &busy);
     empty.document().setStartupDirectory(folder.path());
     fs::remove(folder.file("BEFORE.CMD"));
-    const auto answer = whenModal<TerminalWindow>([this](TerminalWindow* window) {
-        terminalOpened = true;
-        window->reject();
-    }, 500);
+    const auto answer = whenModal<TerminalWindow>(
+        [this](TerminalWindow* window) {
+            terminalOpened = true;
+            window->reject();
+        },
+        500);
     runUploadCommand(empty, prompter, &busy, nullptr);
-    EXPECT_EQ(prompter.texts(), Lines{"Open or create a new file before uploading a command file."});
+    EXPECT_EQ(prompter.texts(),
+              Lines{"Open or create a new file before uploading a command file."});
     EXPECT_FALSE(terminalOpened);
     EXPECT_FALSE(fs::exists(folder.file("BEFORE.CMD")));
 }
 
-TEST_F(UploadCommandTest, PreparingReadsTheSettingsMakesTheSideFilesSavesAndGenerates)
-{
+TEST_F(UploadCommandTest, PreparingReadsTheSettingsMakesTheSideFilesSavesAndGenerates) {
     fs::remove(folder.file("BEFORE.CMD"));
     test::writeFile(folder.file("AFTER.CMD"), "N001\r\n");
     settings.comPort = 2;
@@ -78,22 +78,22 @@ TEST_F(UploadCommandTest, PreparingReadsTheSettingsMakesTheSideFilesSavesAndGene
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(UploadCommandTest, AFailedGenerationIsToldAndNoTerminalOpens)
-{
+TEST_F(UploadCommandTest, AFailedGenerationIsToldAndNoTerminalOpens) {
     fs::remove(commandFile);
     fs::create_directory(commandFile);
-    const auto answer = whenModal<TerminalWindow>([this](TerminalWindow* window) {
-        terminalOpened = true;
-        window->reject();
-    }, 500);
+    const auto answer = whenModal<TerminalWindow>(
+        [this](TerminalWindow* window) {
+            terminalOpened = true;
+            window->reject();
+        },
+        500);
     runUploadCommand(lifecycle, prompter, &busy, nullptr);
     ASSERT_FALSE(prompter.boxes.empty());
     EXPECT_EQ(prompter.boxes.back().text, "Error in generating the command file.");
     EXPECT_FALSE(terminalOpened);
 }
 
-TEST_F(UploadCommandTest, ASecondUploadOfChangesSendsOnlyTheEditedTimer)
-{
+TEST_F(UploadCommandTest, ASecondUploadOfChangesSendsOnlyTheEditedTimer) {
     test::SimProcess sim;
     ASSERT_FALSE(sim.device().empty());
     mapPort(0, sim.device());

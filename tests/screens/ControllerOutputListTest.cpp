@@ -11,14 +11,15 @@ namespace {
 
 // Counts the paints of the list's viewport and notes, at each, whether the last line was in view.
 class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QListWidget* list) : m_list(list) { list->viewport()->installEventFilter(this); }
+  public:
+    explicit PaintWatch(QListWidget* list) : m_list(list) {
+        list->viewport()->installEventFilter(this);
+    }
     int paints = 0;
     bool lastLineInView = false;
 
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint) {
             ++paints;
             const QRect last = m_list->visualItemRect(m_list->item(m_list->count() - 1));
@@ -27,14 +28,13 @@ protected:
         return false;
     }
 
-private:
+  private:
     QListWidget* m_list;
 };
 
 class ControllerOutputListTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         list.resize(300, 120);
         list.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
@@ -43,8 +43,7 @@ protected:
     QListWidget list;
 };
 
-TEST_F(ControllerOutputListTest, EveryLineIsPaintedBeforeTheEventLoopRunsAgain)
-{
+TEST_F(ControllerOutputListTest, EveryLineIsPaintedBeforeTheEventLoopRunsAgain) {
     ControllerOutputList output(&list);
     PaintWatch watch(&list);
     // No event is processed in this loop, as while the link blocks.
@@ -65,8 +64,7 @@ TEST_F(ControllerOutputListTest, EveryLineIsPaintedBeforeTheEventLoopRunsAgain)
     EXPECT_EQ(output.lineCount(), 40u);
 }
 
-TEST_F(ControllerOutputListTest, AFullListIsClearedAndTakesTheLine)
-{
+TEST_F(ControllerOutputListTest, AFullListIsClearedAndTakesTheLine) {
     ControllerOutputList output(&list, 3);
     EXPECT_TRUE(output.addLine("a"));
     EXPECT_TRUE(output.addLine("b"));

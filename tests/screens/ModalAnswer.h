@@ -13,8 +13,8 @@ namespace merix::test {
 // test until then). Gives up after a while so a missing dialog fails instead of hanging; the
 // answer is withdrawn when the returned handle goes, so it never reaches a later test.
 template <class T>
-[[nodiscard]] std::unique_ptr<QTimer> whenModal(std::function<void(T*)> answer, int giveUpMs = 10000)
-{
+[[nodiscard]] std::unique_ptr<QTimer> whenModal(std::function<void(T*)> answer,
+                                                int giveUpMs = 10000) {
     auto timer = std::make_unique<QTimer>();
     QTimer* t = timer.get();
     auto clock = std::make_shared<QElapsedTimer>();

@@ -17,8 +17,7 @@ struct PhoneCase {
 
 class PhoneNumberRuleTest : public ::testing::TestWithParam<PhoneCase> {};
 
-TEST_P(PhoneNumberRuleTest, GivesTheVerdictTheTextAndTheCaret)
-{
+TEST_P(PhoneNumberRuleTest, GivesTheVerdictTheTextAndTheCaret) {
     const PhoneCase& c = GetParam();
     const PhoneNumberCheck check = checkPhoneNumber(QString::fromUtf16(c.typed));
     EXPECT_EQ(check.verdict, c.verdict);
@@ -50,13 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A character outside the basic plane goes whole, never half of it.
         PhoneCase{u"55\U0001F4DE", Verdict::InvalidCharacter, u"55", u"\U0001F4DE", 2}));
 
-TEST(PhoneNumberMessages, AreTheProgramsTexts)
-{
+TEST(PhoneNumberMessages, AreTheProgramsTexts) {
     EXPECT_EQ(checkPhoneNumber(QStringLiteral("123456789012")).message(),
               QStringLiteral("The Phone Number must be eleven digits or less."));
-    EXPECT_EQ(checkPhoneNumber(QStringLiteral("12a")).message(),
-              QStringLiteral("a is an invalid character.  The Phone Number must consist only of the "
-                             "following characters. 1234567890-( ) "));
+    EXPECT_EQ(
+        checkPhoneNumber(QStringLiteral("12a")).message(),
+        QStringLiteral("a is an invalid character.  The Phone Number must consist only of the "
+                       "following characters. 1234567890-( ) "));
     EXPECT_TRUE(checkPhoneNumber(QStringLiteral("(555) 123-4567")).message().isEmpty());
 }
 

@@ -15,24 +15,21 @@ namespace {
 namespace fs = std::filesystem;
 
 class SerialPortChoices : public ::testing::Test {
-protected:
-    SerialPortChoices()
-    {
+  protected:
+    SerialPortChoices() {
         root = dir.path().toStdString();
         fs::create_directories(root + "/dev/serial/by-id");
         fs::create_directories(root + "/sys");
     }
 
     // A tty as the kernel shows it: a node in /dev and its class entry (type 0: no UART).
-    void tty(const std::string& name, int type = 4)
-    {
+    void tty(const std::string& name, int type = 4) {
         std::ofstream(root + "/dev/" + name) << "";
         fs::create_directories(root + "/sys/" + name);
         std::ofstream(root + "/sys/" + name + "/type") << type;
     }
 
-    std::vector<SerialDeviceChoice> choices() const
-    {
+    std::vector<SerialDeviceChoice> choices() const {
         return serialDeviceChoices(root + "/dev/serial/by-id", root + "/sys", root + "/dev");
     }
 
@@ -40,8 +37,7 @@ protected:
     std::string root;
 };
 
-TEST_F(SerialPortChoices, StableNamesComeFirstWithTheDeviceTheyStandFor)
-{
+TEST_F(SerialPortChoices, StableNamesComeFirstWithTheDeviceTheyStandFor) {
     tty("ttyUSB0");
     tty("ttyS0");
     tty("ttyS1", 0); // a node without a port behind it
@@ -57,8 +53,7 @@ TEST_F(SerialPortChoices, StableNamesComeFirstWithTheDeviceTheyStandFor)
     EXPECT_TRUE(found[2].currentDevice.empty());
 }
 
-TEST_F(SerialPortChoices, NoByIdFolderStillListsTheKernelNames)
-{
+TEST_F(SerialPortChoices, NoByIdFolderStillListsTheKernelNames) {
     fs::remove_all(root + "/dev/serial");
     tty("ttyACM0");
     const auto found = choices();
@@ -66,8 +61,7 @@ TEST_F(SerialPortChoices, NoByIdFolderStillListsTheKernelNames)
     EXPECT_EQ(found[0].path, root + "/dev/ttyACM0");
 }
 
-TEST(PortMapProfile, KeepsTheDevicesAndDefaultsTheRest)
-{
+TEST(PortMapProfile, KeepsTheDevicesAndDefaultsTheRest) {
     QTemporaryDir profile;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, profile.path());

@@ -16,11 +16,11 @@ namespace merix::test {
 
 // merix-sim as a child process on its own pseudo-terminal, logging every line it receives.
 class SimProcess {
-public:
-    explicit SimProcess(QStringList options = {})
-    {
+  public:
+    explicit SimProcess(QStringList options = {}) {
         // The tests run from build/<preset>/tests/<layer>/, the tool lives in build/<preset>/sim/.
-        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../../sim/merix-sim");
+        const QString program =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../../sim/merix-sim");
         if (!QFileInfo::exists(program)) {
             ADD_FAILURE() << "merix-sim not built at " << program.toStdString();
             return;
@@ -42,8 +42,7 @@ public:
 
     // Every line the controller received so far, in order (the connect's carriage return is
     // an empty line).
-    std::vector<std::string> lines() const
-    {
+    std::vector<std::string> lines() const {
         std::vector<std::string> out;
         QFile file(m_log);
         if (!file.open(QIODevice::ReadOnly))
@@ -58,8 +57,7 @@ public:
     }
 
     // The controller goes away: the line breaks under the link.
-    void stop()
-    {
+    void stop() {
         if (m_process.state() == QProcess::NotRunning)
             return;
         m_process.terminate();
@@ -68,9 +66,8 @@ public:
         m_process.waitForFinished(1000);
     }
 
-private:
-    bool waitForLine()
-    {
+  private:
+    bool waitForLine() {
         while (!m_process.canReadLine()) {
             if (!m_process.waitForReadyRead(5000))
                 return false;

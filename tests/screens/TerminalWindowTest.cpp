@@ -1,7 +1,7 @@
 // The Terminal Window against merix-sim on a pseudo-terminal, reached through the port map
 // in the profile settings.
-#include "document/SideFiles.h"
 #include "screens/TerminalWindow.h"
+#include "document/SideFiles.h"
 #include "screens/UploadFileScreen.h"
 #include "screens/UploadSetupScreen.h"
 #include "tests/screens/ModalAnswer.h"
@@ -28,9 +28,8 @@ using Lines = std::vector<std::string>;
 const std::string kNotConnectedForCommand = "Connect to the controller before uploading a command.";
 
 class TerminalWindowTest : public test::UploadFixture {
-protected:
-    void startController(QStringList options = {})
-    {
+  protected:
+    void startController(QStringList options = {}) {
         sim = std::make_unique<test::SimProcess>(options);
         ASSERT_FALSE(sim->device().empty());
         mapPort(0, sim->device());
@@ -38,16 +37,14 @@ protected:
 
     void writeSettingsFile() { ASSERT_EQ(saveUploadSettings(settings, documentPath()), ""); }
 
-    void openWindow()
-    {
+    void openWindow() {
         window = std::make_unique<TerminalWindow>(makeSession(), nullptr);
         window->show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return window->openingDone(); }, 20000));
     }
 
     // A window connected directly to the controller.
-    void openConnected()
-    {
+    void openConnected() {
         startController();
         writeSettingsFile();
         openWindow();
@@ -56,8 +53,7 @@ protected:
 
     Lines lines() const { return test::listLines(window->outputList()); }
     std::string lastLine() const { return lines().empty() ? std::string() : lines().back(); }
-    Lines tail(std::size_t n) const
-    {
+    Lines tail(std::size_t n) const {
         const Lines all = lines();
         return Lines(all.end() - static_cast<std::ptrdiff_t>(std::min(n, all.size())), all.end());
     }
@@ -66,8 +62,7 @@ protected:
     std::unique_ptr<TerminalWindow> window;
 };
 
-TEST_F(TerminalWindowTest, ADirectConnectionWithItsSettingsFileConnectsAtOnce)
-{
+TEST_F(TerminalWindowTest, ADirectConnectionWithItsSettingsFileConnectsAtOnce) {
     startController();
     writeSettingsFile();
     openWindow();
@@ -79,8 +74,7 @@ TEST_F(TerminalWindowTest, ADirectConnectionWithItsSettingsFileConnectsAtOnce)
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(TerminalWindowTest, AModemConnectionWaitsForConnect)
-{
+TEST_F(TerminalWindowTest, AModemConnectionWaitsForConnect) {
     startController({QStringLiteral("--modem")});
     settings.connectionType = 1;
     writeSettingsFile();
@@ -90,8 +84,7 @@ TEST_F(TerminalWindowTest, AModemConnectionWaitsForConnect)
     EXPECT_TRUE(sim->lines().empty());
 }
 
-TEST_F(TerminalWindowTest, WithoutASettingsFileUploadSetupComesFirstAndAgainAfterCancel)
-{
+TEST_F(TerminalWindowTest, WithoutASettingsFileUploadSetupComesFirstAndAgainAfterCancel) {
     startController();
     bool asked = false;
     const auto answer = whenModal<UploadSetupScreen>([&](UploadSetupScreen* setup) {
@@ -116,15 +109,15 @@ TEST_F(TerminalWindowTest, WithoutASettingsFileUploadSetupComesFirstAndAgainAfte
     EXPECT_TRUE(fs::exists(settingsFilePath(documentPath())));
 }
 
-TEST_F(TerminalWindowTest, ConnectUploadDisconnectSendsTheFilesAndWritesTheReferenceCopy)
-{
+TEST_F(TerminalWindowTest, ConnectUploadDisconnectSendsTheFilesAndWritesTheReferenceCopy) {
     startController();
     writeSettingsFile();
     fs::remove(referenceCopyPath(documentPath()));
     openWindow();
     window->connectUploadDisconnectButton()->click();
     EXPECT_FALSE(window->isConnected());
-    // Before file, the command file's preamble, after file; comments stripped, blank lines not sent.
+    // Before file, the command file's preamble, after file; comments stripped, blank lines not
+    // sent.
     EXPECT_EQ(sim->lines(), (Lines{"", "N050 0", "N053 206 032 OK", "N078 400 !", "N050 01"}));
     const Lines shown = lines();
     ASSERT_GE(shown.size(), 4u);
@@ -135,8 +128,7 @@ TEST_F(TerminalWindowTest, ConnectUploadDisconnectSendsTheFilesAndWritesTheRefer
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(TerminalWindowTest, UploadCommandFilesKeepsTheConnection)
-{
+TEST_F(TerminalWindowTest, UploadCommandFilesKeepsTheConnection) {
     openConnected();
     settings.uploadBefore = 0;
     fs::remove(referenceCopyPath(documentPath()));
@@ -148,22 +140,21 @@ TEST_F(TerminalWindowTest, UploadCommandFilesKeepsTheConnection)
     EXPECT_EQ(window->focusWidget(), window->outputList());
 }
 
-TEST_F(TerminalWindowTest, UploadCommandFilesNeedsAConnection)
-{
+TEST_F(TerminalWindowTest, UploadCommandFilesNeedsAConnection) {
     startController();
     settings.connectionType = 1; // no automatic connect
     writeSettingsFile();
     fs::remove(referenceCopyPath(documentPath()));
     openWindow();
     window->uploadButton()->click();
-    EXPECT_EQ(prompter.texts(),
-              Lines{"Must be connected to controller before uploading.  If unable to connect, check "
-                    "the settings on the upload setup window."});
+    EXPECT_EQ(
+        prompter.texts(),
+        Lines{"Must be connected to controller before uploading.  If unable to connect, check "
+              "the settings on the upload setup window."});
     EXPECT_FALSE(fs::exists(referenceCopyPath(documentPath())));
 }
 
-TEST_F(TerminalWindowTest, AFailedUploadStillWritesTheReferenceCopy)
-{
+TEST_F(TerminalWindowTest, AFailedUploadStillWritesTheReferenceCopy) {
     openConnected();
     fs::remove(referenceCopyPath(documentPath()));
     sim->stop(); // the controller goes away under the open line
@@ -174,8 +165,7 @@ TEST_F(TerminalWindowTest, AFailedUploadStillWritesTheReferenceCopy)
     EXPECT_EQ(readFile(referenceCopyPath(documentPath())), readFile(documentPath()));
 }
 
-TEST_F(TerminalWindowTest, ChangingThePortInSetupDisconnectsWithItsLine)
-{
+TEST_F(TerminalWindowTest, ChangingThePortInSetupDisconnectsWithItsLine) {
     openConnected();
     const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
         setup->portButton(1)->click();
@@ -187,8 +177,7 @@ TEST_F(TerminalWindowTest, ChangingThePortInSetupDisconnectsWithItsLine)
                               "Upload Connect Options have changed.  Must reconnect."}));
 }
 
-TEST_F(TerminalWindowTest, ChangingThePortsDeviceInSetupDisconnectsToo)
-{
+TEST_F(TerminalWindowTest, ChangingThePortsDeviceInSetupDisconnectsToo) {
     openConnected();
     const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
         setup->deviceList(0)->setCurrentText(QStringLiteral("/dev/ttyUSB9"));
@@ -199,8 +188,7 @@ TEST_F(TerminalWindowTest, ChangingThePortsDeviceInSetupDisconnectsToo)
     EXPECT_EQ(lastLine(), "Upload Connect Options have changed.  Must reconnect.");
 }
 
-TEST_F(TerminalWindowTest, ChangingThePhoneNumberOrTheUploadOptionKeepsTheConnection)
-{
+TEST_F(TerminalWindowTest, ChangingThePhoneNumberOrTheUploadOptionKeepsTheConnection) {
     openConnected();
     const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
         QTest::keyClicks(setup->phoneField(), QStringLiteral("555-1234"));
@@ -213,10 +201,9 @@ TEST_F(TerminalWindowTest, ChangingThePhoneNumberOrTheUploadOptionKeepsTheConnec
     EXPECT_EQ(settings.phoneNumber.str(), "555-1234");
 }
 
-TEST_F(TerminalWindowTest, SwitchingAModemToDirectInSetupStillHangsTheModemUp)
-{
-    startController({QStringLiteral("--modem"), QStringLiteral("--connect-delay"), QStringLiteral("50"),
-                     QStringLiteral("--guard"), QStringLiteral("100")});
+TEST_F(TerminalWindowTest, SwitchingAModemToDirectInSetupStillHangsTheModemUp) {
+    startController({QStringLiteral("--modem"), QStringLiteral("--connect-delay"),
+                     QStringLiteral("50"), QStringLiteral("--guard"), QStringLiteral("100")});
     settings.connectionType = 1;
     settings.phoneNumber = "(555) 123-4567";
     writeSettingsFile();
@@ -238,8 +225,7 @@ TEST_F(TerminalWindowTest, SwitchingAModemToDirectInSetupStillHangsTheModemUp)
     EXPECT_EQ(sent.back(), "ATZ");
 }
 
-TEST_F(TerminalWindowTest, ATypedCommandWithoutAConnectionIsRefusedOnce)
-{
+TEST_F(TerminalWindowTest, ATypedCommandWithoutAConnectionIsRefusedOnce) {
     startController();
     settings.connectionType = 1;
     writeSettingsFile();
@@ -251,8 +237,7 @@ TEST_F(TerminalWindowTest, ATypedCommandWithoutAConnectionIsRefusedOnce)
     EXPECT_TRUE(sim->lines().empty());
 }
 
-TEST_F(TerminalWindowTest, EnterSendsTheTypedCommandAndEmptiesTheField)
-{
+TEST_F(TerminalWindowTest, EnterSendsTheTypedCommandAndEmptiesTheField) {
     openConnected();
     window->commandField()->setFocus();
     QTest::keyClicks(window->commandField(), QStringLiteral("N050 0;off"));
@@ -269,16 +254,14 @@ TEST_F(TerminalWindowTest, EnterSendsTheTypedCommandAndEmptiesTheField)
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(TerminalWindowTest, APastedCommandIsCutTo1498Characters)
-{
+TEST_F(TerminalWindowTest, APastedCommandIsCutTo1498Characters) {
     openConnected();
     window->commandField()->setText(QString(2000, u'7'));
     EXPECT_EQ(prompter.texts(), Lines{"The length of a command can not exceed 1498 characters."});
     EXPECT_EQ(window->commandField()->text().size(), 1498);
 }
 
-TEST_F(TerminalWindowTest, UploadOtherFileCancelledSendsNothingAndProposesTheCommandFileAgain)
-{
+TEST_F(TerminalWindowTest, UploadOtherFileCancelledSendsNothingAndProposesTheCommandFileAgain) {
     openConnected();
     QString proposed;
     const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
@@ -299,8 +282,7 @@ TEST_F(TerminalWindowTest, UploadOtherFileCancelledSendsNothingAndProposesTheCom
     EXPECT_EQ(proposed.toStdString(), commandFile);
 }
 
-TEST_F(TerminalWindowTest, UploadOtherFileSendsTheNamedFileWithoutAReferenceCopy)
-{
+TEST_F(TerminalWindowTest, UploadOtherFileSendsTheNamedFileWithoutAReferenceCopy) {
     openConnected();
     const std::string other = folder.file("OTHER.CMD");
     test::writeFile(other, ";a comment\r\nN001 1\r\n\r\nN002 2;why\r\n");
@@ -317,8 +299,7 @@ TEST_F(TerminalWindowTest, UploadOtherFileSendsTheNamedFileWithoutAReferenceCopy
     EXPECT_EQ(window->otherUploadFile(), other);
 }
 
-TEST_F(TerminalWindowTest, UploadOtherFileTellsAMissingFileAndAMissingConnectionInTheList)
-{
+TEST_F(TerminalWindowTest, UploadOtherFileTellsAMissingFileAndAMissingConnectionInTheList) {
     openConnected();
     const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
         screen->fileField()->setText(QString::fromStdString(folder.file("NOWHERE.CMD")));
@@ -335,8 +316,7 @@ TEST_F(TerminalWindowTest, UploadOtherFileTellsAMissingFileAndAMissingConnection
     EXPECT_EQ(sim->lines(), Lines{""});
 }
 
-TEST_F(TerminalWindowTest, EditFileMakesTheOtherFileFromItsTemplate)
-{
+TEST_F(TerminalWindowTest, EditFileMakesTheOtherFileFromItsTemplate) {
     openConnected();
     const std::string other = folder.file("NEW.CMD");
     const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
@@ -349,8 +329,7 @@ TEST_F(TerminalWindowTest, EditFileMakesTheOtherFileFromItsTemplate)
     EXPECT_EQ(editor.opened, Lines{other});
 }
 
-TEST_F(TerminalWindowTest, EscapeAndOkDisconnectBeforeClosing)
-{
+TEST_F(TerminalWindowTest, EscapeAndOkDisconnectBeforeClosing) {
     openConnected();
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
@@ -363,8 +342,7 @@ TEST_F(TerminalWindowTest, EscapeAndOkDisconnectBeforeClosing)
     EXPECT_FALSE(window->isConnected());
 }
 
-TEST_F(TerminalWindowTest, DisconnectAndConnectAgain)
-{
+TEST_F(TerminalWindowTest, DisconnectAndConnectAgain) {
     openConnected();
     window->disconnectButton()->click();
     EXPECT_FALSE(window->isConnected());

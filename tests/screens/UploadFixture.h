@@ -25,29 +25,25 @@ namespace merix::test {
 
 // Remembers the files it was asked to open in an editor; fails on request.
 class RecordingEditor : public TextEditorLauncher {
-public:
+  public:
     std::vector<std::string> opened;
     bool starts = true;
-    bool open(const std::string& path) override
-    {
+    bool open(const std::string& path) override {
         opened.push_back(path);
         return starts;
     }
 };
 
-inline std::string readFile(const std::string& path)
-{
+inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void writeFile(const std::string& path, const std::string& text)
-{
+inline void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-inline std::vector<std::string> listLines(const QListWidget* list)
-{
+inline std::vector<std::string> listLines(const QListWidget* list) {
     std::vector<std::string> out;
     for (int i = 0; i < list->count(); ++i)
         out.push_back(list->item(i)->text().toStdString());
@@ -57,9 +53,8 @@ inline std::vector<std::string> listLines(const QListWidget* list)
 // A new document saved in a folder with the test catalogs, BEFORE.CMD and AFTER.CMD beside
 // it, its command file generated, and the profile settings of this test in that folder.
 class UploadFixture : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         const QString profile = QString::fromStdString(folder.file("profile"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, profile);
@@ -74,8 +69,7 @@ protected:
     ConfigDocument& doc() { return lifecycle.document(); }
     std::string documentPath() { return doc().documentPath(); }
 
-    void regenerate()
-    {
+    void regenerate() {
         ASSERT_TRUE(lifecycle.save());
         commandFile = generateCommandFile(doc(), settings.uploadOption, prompter).path;
         ASSERT_FALSE(commandFile.empty());
@@ -84,15 +78,13 @@ protected:
     }
 
     // COM1 (or another port) goes to the device through the profile settings.
-    void mapPort(int index, const std::string& device)
-    {
+    void mapPort(int index, const std::string& device) {
         PortMap ports = loadPortMap();
         ports.setDevice(index, device);
         savePortMap(ports);
     }
 
-    UploadSession& makeSession()
-    {
+    UploadSession& makeSession() {
         session = std::make_unique<UploadSession>(
             UploadSession{doc(), settings, commandFile, loadPortMap(), prompter, &busy, editor});
         return *session;

@@ -1,6 +1,6 @@
+#include "screens/UploadSetupScreen.h"
 #include "document/SideFiles.h"
 #include "link/SideFileTemplates.h"
-#include "screens/UploadSetupScreen.h"
 #include "tests/screens/UploadFixture.h"
 
 #include <QCheckBox>
@@ -21,24 +21,21 @@ using test::readFile;
 
 const std::string kTooLong = "The Phone Number must be eleven digits or less.";
 
-std::string invalidMessage(char c)
-{
+std::string invalidMessage(char c) {
     return std::string(1, c) +
            " is an invalid character.  The Phone Number must consist only of the following "
            "characters. 1234567890-( ) ";
 }
 
 class UploadSetupScreenTest : public test::UploadFixture {
-protected:
-    void open()
-    {
+  protected:
+    void open() {
         screen = std::make_unique<UploadSetupScreen>(makeSession(), nullptr);
         screen->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
     }
 
-    void typePhone(const QString& keys)
-    {
+    void typePhone(const QString& keys) {
         screen->phoneField()->setFocus();
         QTest::keyClicks(screen->phoneField(), keys);
     }
@@ -46,8 +43,7 @@ protected:
     std::unique_ptr<UploadSetupScreen> screen;
 };
 
-TEST_F(UploadSetupScreenTest, ShowsTheRecord)
-{
+TEST_F(UploadSetupScreenTest, ShowsTheRecord) {
     settings.connectionType = 1;
     settings.phoneNumber = "(555) 123-4567";
     settings.baudRate = "19200";
@@ -78,8 +74,7 @@ TEST_F(UploadSetupScreenTest, ShowsTheRecord)
     EXPECT_EQ(uploadSettingsText(settings), uploadSettingsText(session->settings));
 }
 
-TEST_F(UploadSetupScreenTest, EveryChangeGoesThroughAndCancelPutsTheWholeRecordBack)
-{
+TEST_F(UploadSetupScreenTest, EveryChangeGoesThroughAndCancelPutsTheWholeRecordBack) {
     const std::string before = uploadSettingsText(settings);
     open();
     screen->connectionButton(1)->click();
@@ -114,8 +109,7 @@ TEST_F(UploadSetupScreenTest, EveryChangeGoesThroughAndCancelPutsTheWholeRecordB
     EXPECT_EQ(loadPortMap().device(3), "/dev/ttyS3");
 }
 
-TEST_F(UploadSetupScreenTest, EscapeIsCancel)
-{
+TEST_F(UploadSetupScreenTest, EscapeIsCancel) {
     open();
     typePhone(QStringLiteral("911"));
     QTest::keyClick(screen.get(), Qt::Key_Escape);
@@ -123,8 +117,7 @@ TEST_F(UploadSetupScreenTest, EscapeIsCancel)
     EXPECT_EQ(settings.phoneNumber.str(), "");
 }
 
-TEST_F(UploadSetupScreenTest, ElevenDigitsInGroupsPassAndOneMoreIsRemovedWithItsMessage)
-{
+TEST_F(UploadSetupScreenTest, ElevenDigitsInGroupsPassAndOneMoreIsRemovedWithItsMessage) {
     open();
     typePhone(QStringLiteral("1-(800)-555-1212"));
     EXPECT_TRUE(prompter.boxes.empty());
@@ -136,8 +129,7 @@ TEST_F(UploadSetupScreenTest, ElevenDigitsInGroupsPassAndOneMoreIsRemovedWithIts
     EXPECT_EQ(settings.phoneNumber.str(), "1-(800)-555-1212");
 }
 
-TEST_F(UploadSetupScreenTest, AnInvalidCharacterIsNamedRemovedAndTheCaretSetBehindIt)
-{
+TEST_F(UploadSetupScreenTest, AnInvalidCharacterIsNamedRemovedAndTheCaretSetBehindIt) {
     open();
     typePhone(QStringLiteral("5551"));
     screen->phoneField()->setCursorPosition(1);
@@ -151,13 +143,14 @@ TEST_F(UploadSetupScreenTest, AnInvalidCharacterIsNamedRemovedAndTheCaretSetBehi
     // A pasted text with two bad characters: each is named and removed in turn.
     prompter.boxes.clear();
     screen->phoneField()->setText(QStringLiteral("55a5b"));
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{invalidMessage('a'), invalidMessage('b')}));
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{invalidMessage('a'), invalidMessage('b')}));
     EXPECT_EQ(screen->phoneField()->text(), QStringLiteral("555"));
     EXPECT_EQ(settings.phoneNumber.str(), "555");
 }
 
-TEST_F(UploadSetupScreenTest, OkWritesTheSettingsFileAndTheProfileWithoutRegeneratingForTheSameOption)
-{
+TEST_F(UploadSetupScreenTest,
+       OkWritesTheSettingsFileAndTheProfileWithoutRegeneratingForTheSameOption) {
     open();
     screen->portButton(1)->click();
     screen->deviceList(1)->setCurrentText(QStringLiteral("/dev/serial/by-id/usb-adapter-port0"));
@@ -172,8 +165,7 @@ TEST_F(UploadSetupScreenTest, OkWritesTheSettingsFileAndTheProfileWithoutRegener
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(UploadSetupScreenTest, OkRegeneratesTheCommandFileWhenTheUploadOptionChanged)
-{
+TEST_F(UploadSetupScreenTest, OkRegeneratesTheCommandFileWhenTheUploadOptionChanged) {
     open();
     screen->optionButton(2)->click();
     fs::remove(commandFile);
@@ -185,8 +177,7 @@ TEST_F(UploadSetupScreenTest, OkRegeneratesTheCommandFileWhenTheUploadOptionChan
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(UploadSetupScreenTest, AFailedRegenerationIsToldAndLeavesNoCommandFile)
-{
+TEST_F(UploadSetupScreenTest, AFailedRegenerationIsToldAndLeavesNoCommandFile) {
     open();
     screen->optionButton(1)->click();
     fs::remove(commandFile);
@@ -197,8 +188,7 @@ TEST_F(UploadSetupScreenTest, AFailedRegenerationIsToldAndLeavesNoCommandFile)
     EXPECT_TRUE(session->commandFile.empty());
 }
 
-TEST_F(UploadSetupScreenTest, EditMakesAMissingFileFromItsTemplateAndLeavesAnExistingOneAlone)
-{
+TEST_F(UploadSetupScreenTest, EditMakesAMissingFileFromItsTemplateAndLeavesAnExistingOneAlone) {
     const std::string before = folder.file("MYBEFORE.CMD");
     open();
     screen->beforeField()->setText(QString::fromStdString(before));
@@ -214,8 +204,7 @@ TEST_F(UploadSetupScreenTest, EditMakesAMissingFileFromItsTemplateAndLeavesAnExi
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(UploadSetupScreenTest, EditFailuresAreTold)
-{
+TEST_F(UploadSetupScreenTest, EditFailuresAreTold) {
     open();
     const std::string nowhere = folder.file("no/such/folder/B.CMD");
     screen->beforeField()->setText(QString::fromStdString(nowhere));
