@@ -4,11 +4,11 @@
 #include "document/Prompter.h"
 #include "generator/CommandFileGenerator.h"
 #include "link/SideFileTemplates.h"
-#include "screens/PhoneNumberRule.h"
 #include "screens/PortMapSettings.h"
 #include "screens/SerialDeviceChoices.h"
 #include "screens/TextEditorLauncher.h"
 #include "screens/UploadSession.h"
+#include "screens/UploadSetupRules.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -251,16 +251,17 @@ void UploadSetupScreen::connectControls() {
 }
 
 void UploadSetupScreen::onPhoneChanged() {
-    const PhoneNumberCheck check = checkPhoneNumber(m_phone->text());
+    const PhoneNumberCheck check = checkPhoneNumber(m_phone->text().toStdU16String());
+    const QString corrected = QString::fromStdU16String(check.corrected);
     if (check.verdict == PhoneNumberCheck::Verdict::Accepted) {
-        m_session.settings.phoneNumber = check.corrected.toStdString();
+        m_session.settings.phoneNumber = corrected.toStdString();
         return;
     }
-    m_session.prompter.inform(check.message().toStdString());
+    m_session.prompter.inform(QString::fromStdU16String(check.message()).toStdString());
     // Setting the corrected text is a change of its own and is checked again from here.
-    m_phone->setText(check.corrected);
+    m_phone->setText(corrected);
     if (check.verdict == PhoneNumberCheck::Verdict::InvalidCharacter &&
-        m_phone->text() == check.corrected)
+        m_phone->text() == corrected)
         m_phone->setCursorPosition(check.caret);
 }
 

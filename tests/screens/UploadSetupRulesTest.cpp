@@ -1,4 +1,6 @@
-#include "screens/PhoneNumberRule.h"
+#include "screens/UploadSetupRules.h"
+
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -6,6 +8,11 @@ namespace merix {
 namespace {
 
 using Verdict = PhoneNumberCheck::Verdict;
+
+// Readable when a case fails.
+std::string utf8(const std::u16string& s) {
+    return QString::fromStdU16String(s).toStdString();
+}
 
 struct PhoneCase {
     const char16_t* typed;
@@ -19,11 +26,11 @@ class PhoneNumberRuleTest : public ::testing::TestWithParam<PhoneCase> {};
 
 TEST_P(PhoneNumberRuleTest, GivesTheVerdictTheTextAndTheCaret) {
     const PhoneCase& c = GetParam();
-    const PhoneNumberCheck check = checkPhoneNumber(QString::fromUtf16(c.typed));
+    const PhoneNumberCheck check = checkPhoneNumber(c.typed);
     EXPECT_EQ(check.verdict, c.verdict);
-    EXPECT_EQ(check.corrected, QString::fromUtf16(c.corrected));
+    EXPECT_EQ(utf8(check.corrected), utf8(c.corrected));
     if (c.verdict == Verdict::InvalidCharacter) {
-        EXPECT_EQ(check.invalid, QString::fromUtf16(c.invalid));
+        EXPECT_EQ(utf8(check.invalid), utf8(c.invalid));
         EXPECT_EQ(check.caret, c.caret);
     }
 }
@@ -50,13 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
         PhoneCase{u"55\U0001F4DE", Verdict::InvalidCharacter, u"55", u"\U0001F4DE", 2}));
 
 TEST(PhoneNumberMessages, AreTheProgramsTexts) {
-    EXPECT_EQ(checkPhoneNumber(QStringLiteral("123456789012")).message(),
-              QStringLiteral("The Phone Number must be eleven digits or less."));
-    EXPECT_EQ(
-        checkPhoneNumber(QStringLiteral("12a")).message(),
-        QStringLiteral("a is an invalid character.  The Phone Number must consist only of the "
-                       "following characters. 1234567890-( ) "));
-    EXPECT_TRUE(checkPhoneNumber(QStringLiteral("(555) 123-4567")).message().isEmpty());
+    EXPECT_EQ(utf8(checkPhoneNumber(u"123456789012").message()),
+              "The Phone Number must be eleven digits or less.");
+    EXPECT_EQ(utf8(checkPhoneNumber(u"12a").message()),
+              "a is an invalid character.  The Phone Number must consist only of the following "
+              "characters. 1234567890-( ) ");
+    EXPECT_EQ(utf8(checkPhoneNumber(u"(555) 123-4567").message()), "");
 }
 
 } // namespace
