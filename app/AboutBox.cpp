@@ -8,20 +8,17 @@
 
 namespace merix {
 
-QStringList aboutLines()
-{
+QStringList aboutLines() {
     return {QStringLiteral("MERIX Version 1.5"),
             QStringLiteral("Editor for the MERIX repeater controller"),
             QStringLiteral("Copyright (C) 2026")};
 }
 
-QPixmap programIcon(int size)
-{
+QPixmap programIcon(int size) {
     return QIcon(QStringLiteral(":/icons/merix.png")).pixmap(size, size);
 }
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
-{
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About MERIX"));
     auto* icon = new QLabel;
     icon->setPixmap(programIcon(32));

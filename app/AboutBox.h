@@ -13,7 +13,7 @@ class AboutBox final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AboutBox)
 
-public:
+  public:
     explicit AboutBox(QWidget* parent);
 };
 

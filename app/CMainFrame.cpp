@@ -20,22 +20,22 @@
 #include <QWhatsThis>
 
 // The resources live in a static library: registered by hand, or the linker drops them.
-static void initShellResources() { Q_INIT_RESOURCE(merix); }
+static void initShellResources() {
+    Q_INIT_RESOURCE(merix);
+}
 
 namespace merix {
 
 namespace {
 
-QString plain(QString text)
-{
+QString plain(QString text) {
     text.remove(QLatin1Char('&'));
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
     return tab < 0 ? text : text.left(tab);
 }
 
 // Draws the main screen as it stands, scaled to the page.
-void renderView(QWidget* view, QPrinter* printer)
-{
+void renderView(QWidget* view, QPrinter* printer) {
     QPainter painter(printer);
     const QRectF page = printer->pageRect(QPrinter::DevicePixel);
     const double scale = std::min(page.width() / view->width(), page.height() / view->height());
@@ -46,8 +46,7 @@ void renderView(QWidget* view, QPrinter* printer)
 } // namespace
 
 CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
-    : m_doc(doc), m_view(new CVeskView(doc, prompter, busy, this))
-{
+    : m_doc(doc), m_view(new CVeskView(doc, prompter, busy, this)) {
     initShellResources();
     setAttribute(Qt::WA_Hover);
     setWindowIcon(QIcon(QStringLiteral(":/icons/merix.png")));
@@ -63,31 +62,28 @@ CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
 
 CMainFrame::~CMainFrame() = default;
 
-void CMainFrame::showTitle(const std::string& title)
-{
+void CMainFrame::showTitle(const std::string& title) {
     setWindowTitle(QString::fromStdString(title) + QStringLiteral(" - MERIX for Windows"));
 }
 
 QAction* CMainFrame::addCommand(const QString& text, const QString& icon, const QString& statusTip,
-                                const QList<QKeySequence>& keys)
-{
+                                const QList<QKeySequence>& keys) {
     auto* action = new QAction(text, this);
     action->setObjectName(plain(text));
     if (!icon.isEmpty())
-        action->setIcon(QIcon::fromTheme(icon, QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png"))));
+        action->setIcon(QIcon::fromTheme(
+            icon, QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png"))));
     action->setStatusTip(statusTip);
     action->setShortcuts(keys);
     addAction(action);
     return action;
 }
 
-QAction* CMainFrame::command(const QString& name) const
-{
+QAction* CMainFrame::command(const QString& name) const {
     return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
-void CMainFrame::createCommands()
-{
+void CMainFrame::createCommands() {
     using K = QKeySequence;
     connect(addCommand(QStringLiteral("&New\tCtrl+N"), QStringLiteral("document-new"),
                        QStringLiteral("Create a new document"), {K(Qt::CTRL | Qt::Key_N)}),
@@ -104,7 +100,8 @@ void CMainFrame::createCommands()
     connect(addCommand(QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("document-print"),
                        QStringLiteral("Print the active document"), {K(Qt::CTRL | Qt::Key_P)}),
             &QAction::triggered, this, &CMainFrame::print);
-    connect(addCommand(QStringLiteral("Print Pre&view"), QString(), QStringLiteral("Display full pages")),
+    connect(addCommand(QStringLiteral("Print Pre&view"), QString(),
+                       QStringLiteral("Display full pages")),
             &QAction::triggered, this, &CMainFrame::printPreview);
     connect(addCommand(QStringLiteral("P&rint Setup..."), QString(),
                        QStringLiteral("Change the printer and printing options")),
@@ -120,20 +117,30 @@ void CMainFrame::createCommands()
         const char* tip;
         QList<QKeySequence> keys;
     } edits[] = {
-        {"&Undo\tCtrl+Z", "", "Undo the last action",
+        {"&Undo\tCtrl+Z",
+         "",
+         "Undo the last action",
          {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)}},
-        {"Cu&t\tCtrl+X", "edit-cut", "Cut the selection and put it on the Clipboard",
+        {"Cu&t\tCtrl+X",
+         "edit-cut",
+         "Cut the selection and put it on the Clipboard",
          {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}},
-        {"&Copy\tCtrl+C", "edit-copy", "Copy the selection and put it on the Clipboard",
+        {"&Copy\tCtrl+C",
+         "edit-copy",
+         "Copy the selection and put it on the Clipboard",
          {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)}},
-        {"&Paste\tCtrl+V", "edit-paste", "Insert Clipboard contents",
+        {"&Paste\tCtrl+V",
+         "edit-paste",
+         "Insert Clipboard contents",
          {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)}},
     };
     for (const auto& e : edits)
-        addCommand(QString::fromUtf8(e.text), QString::fromUtf8(e.icon), QString::fromUtf8(e.tip), e.keys)
+        addCommand(QString::fromUtf8(e.text), QString::fromUtf8(e.icon), QString::fromUtf8(e.tip),
+                   e.keys)
             ->setEnabled(false);
 
-    QAction* toolBar = addCommand(QStringLiteral("&Toolbar"), QString(), QStringLiteral("Show or hide the toolbar"));
+    QAction* toolBar = addCommand(QStringLiteral("&Toolbar"), QString(),
+                                  QStringLiteral("Show or hide the toolbar"));
     QAction* statusBar = addCommand(QStringLiteral("&Status Bar"), QString(),
                                     QStringLiteral("Show or hide the status bar"));
     for (QAction* a : {toolBar, statusBar}) {
@@ -141,7 +148,8 @@ void CMainFrame::createCommands()
         a->setChecked(true);
     }
     connect(toolBar, &QAction::toggled, this, [this](bool on) { m_toolBar->setVisible(on); });
-    connect(statusBar, &QAction::toggled, this, [this](bool on) { this->statusBar()->setVisible(on); });
+    connect(statusBar, &QAction::toggled, this,
+            [this](bool on) { this->statusBar()->setVisible(on); });
 
     connect(addCommand(QStringLiteral("&Index"), QString(), QStringLiteral("List Help topics"),
                        {K(Qt::Key_F1)}),
@@ -156,7 +164,8 @@ void CMainFrame::createCommands()
     QAction* whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("Context Help"));
     whatsThis->setShortcut(K(Qt::SHIFT | Qt::Key_F1));
-    whatsThis->setStatusTip(QStringLiteral("Display help for clicked on buttons, menus and windows"));
+    whatsThis->setStatusTip(
+        QStringLiteral("Display help for clicked on buttons, menus and windows"));
     whatsThis->setIcon(QIcon::fromTheme(QStringLiteral("help-contextual"),
                                         QIcon(QStringLiteral(":/icons/help-contextual.png"))));
     addAction(whatsThis);
@@ -165,9 +174,10 @@ void CMainFrame::createCommands()
     addCommand(QStringLiteral("Prev Pane"), QString(), QString(), {K(Qt::SHIFT | Qt::Key_F6)});
 }
 
-void CMainFrame::createMenus()
-{
-    auto add = [this](QMenu* menu, const char* name) { menu->addAction(command(QString::fromUtf8(name))); };
+void CMainFrame::createMenus() {
+    auto add = [this](QMenu* menu, const char* name) {
+        menu->addAction(command(QString::fromUtf8(name)));
+    };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     for (const char* n : {"New", "Open...", "Save", "Save As..."})
         add(file, n);
@@ -191,8 +201,7 @@ void CMainFrame::createMenus()
     add(help, "About MERIX...");
 }
 
-void CMainFrame::createToolBar()
-{
+void CMainFrame::createToolBar() {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("Toolbar"));
     m_toolBar->setMovable(false);
@@ -207,8 +216,7 @@ void CMainFrame::createToolBar()
     }
 }
 
-void CMainFrame::createStatusBar()
-{
+void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     new LockIndicators(bar);
     // The message pane says "Ready" whenever no command is being described.
@@ -219,22 +227,19 @@ void CMainFrame::createStatusBar()
     bar->showMessage(QStringLiteral("Ready"));
 }
 
-QPoint CMainFrame::clientCentreIn(const QWidget* widget) const
-{
+QPoint CMainFrame::clientCentreIn(const QWidget* widget) const {
     const int top = menuBar()->isVisible() ? menuBar()->geometry().bottom() + 1 : 0;
     const QRect client(0, top, width(), height() - top);
     return widget->mapFrom(this, client.center());
 }
 
-bool CMainFrame::event(QEvent* e)
-{
+bool CMainFrame::event(QEvent* e) {
     if (e->type() == QEvent::HoverMove || e->type() == QEvent::HoverEnter)
         setPointerOverMain(true);
     return QMainWindow::event(e);
 }
 
-void CMainFrame::closeEvent(QCloseEvent* e)
-{
+void CMainFrame::closeEvent(QCloseEvent* e) {
     if (!m_doc.confirmExit()) {
         e->ignore();
         return;
@@ -244,36 +249,31 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-QPrinter& CMainFrame::printer()
-{
+QPrinter& CMainFrame::printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 
-void CMainFrame::print()
-{
+void CMainFrame::print() {
     QPrintDialog dialog(&printer(), this);
     if (dialog.exec() == QDialog::Accepted)
         renderView(m_view, &printer());
 }
 
-void CMainFrame::printPreview()
-{
+void CMainFrame::printPreview() {
     QPrintPreviewDialog dialog(&printer(), this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { renderView(m_view, p); });
     dialog.exec();
 }
 
-void CMainFrame::printSetup()
-{
+void CMainFrame::printSetup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
 }
 
-void CMainFrame::showHelp(const QString& page)
-{
+void CMainFrame::showHelp(const QString& page) {
     if (!m_help)
         m_help = new HelpWindow(this);
     m_help->showPage(page);
@@ -282,8 +282,7 @@ void CMainFrame::showHelp(const QString& page)
     m_help->activateWindow();
 }
 
-void CMainFrame::showAbout()
-{
+void CMainFrame::showAbout() {
     AboutBox box(this);
     box.exec();
 }

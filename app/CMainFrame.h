@@ -21,7 +21,7 @@ class CMainFrame final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CMainFrame)
 
-public:
+  public:
     CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy);
     ~CMainFrame() override;
 
@@ -32,11 +32,11 @@ public:
     // Every command of the menus and the toolbar, by its menu text without '&'.
     QAction* command(const QString& name) const;
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void createCommands();
     void createMenus();
     void createToolBar();

@@ -12,8 +12,7 @@
 
 namespace merix {
 
-void applyDialogColours()
-{
+void applyDialogColours() {
     QPalette grey = QApplication::palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     grey.setColor(QPalette::WindowText, Qt::black);
@@ -22,21 +21,18 @@ void applyDialogColours()
     QApplication::setPalette(grey, "QDialog");
 }
 
-CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv)
-{
+CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("MERIX"));
     setApplicationName(QStringLiteral("MERIX editor"));
     setApplicationVersion(QStringLiteral("1.5"));
 }
 
-CVeskApp::~CVeskApp()
-{
+CVeskApp::~CVeskApp() {
     // The windows go before the document they show.
     m_frame.reset();
 }
 
-int CVeskApp::run()
-{
+int CVeskApp::run() {
     // The catalogs are read from where the program was started; no argument is read.
     const std::string startupDirectory = QDir::currentPath().toStdString();
     applyDialogColours();

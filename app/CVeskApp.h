@@ -19,14 +19,14 @@ class CVeskApp final : public QApplication {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CVeskApp)
 
-public:
+  public:
     CVeskApp(int& argc, char** argv);
     ~CVeskApp() override;
 
     // Startup, then the event loop until the main window closes.
     int run();
 
-private:
+  private:
     std::unique_ptr<QtPrompter> m_prompter;
     std::unique_ptr<WaitCursor> m_busy;
     std::unique_ptr<ProfileSettings> m_profile;

@@ -23,7 +23,7 @@ namespace {
 struct ButtonSpec {
     const char* text;
     int id;
-    int left, top, right, bottom; // relative to the centre; right and bottom exclusive
+    int left, top, right, bottom;   // relative to the centre; right and bottom exclusive
     std::optional<ScreenId> screen; // none: Upload Command File
 };
 
@@ -46,8 +46,7 @@ const QColor kRectangleGrey(128, 128, 128);
 } // namespace
 
 CVeskView::CVeskView(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_prompter(prompter), m_busy(busy)
-{
+    : QWidget(parent), m_doc(doc), m_prompter(prompter), m_busy(busy) {
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kDialogGrey);
@@ -55,20 +54,17 @@ CVeskView::CVeskView(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWi
     setPalette(pal);
 }
 
-QPushButton* CVeskView::button(int id) const
-{
+QPushButton* CVeskView::button(int id) const {
     const auto it = m_buttons.find(id);
     return it == m_buttons.end() ? nullptr : it->second;
 }
 
-EditingScreen* CVeskView::openScreen(ScreenId screen) const
-{
+EditingScreen* CVeskView::openScreen(ScreenId screen) const {
     const auto it = m_windows.find(screen);
     return it == m_windows.end() ? nullptr : it->second.data();
 }
 
-void CVeskView::paintEvent(QPaintEvent*)
-{
+void CVeskView::paintEvent(QPaintEvent*) {
     if (m_firstPaintCount == 0) {
         // The first-paint work blocks and opens a dialog: never inside a paint.
         ++m_firstPaintCount;
@@ -88,8 +84,7 @@ void CVeskView::paintEvent(QPaintEvent*)
                      QStringLiteral("Main Menu"));
 }
 
-void CVeskView::runFirstPaint()
-{
+void CVeskView::runFirstPaint() {
     {
         BusyGuard busy(m_busy);
         showSplash();
@@ -98,8 +93,7 @@ void CVeskView::runFirstPaint()
     m_doc.openAtStart();
 }
 
-void CVeskView::showSplash()
-{
+void CVeskView::showSplash() {
     SplashPanel splash(window());
     splash.move(mapToGlobal(m_centre + QPoint(-180, -70)));
     if (m_splashMs > 0) {
@@ -114,8 +108,7 @@ void CVeskView::showSplash()
     splash.close();
 }
 
-void CVeskView::createButtons()
-{
+void CVeskView::createButtons() {
     auto* rectangle = new QFrame(this);
     rectangle->setObjectName(QStringLiteral("1016"));
     rectangle->setAutoFillBackground(true);
@@ -148,15 +141,15 @@ void CVeskView::createButtons()
     }
 }
 
-void CVeskView::onScreenButton(ScreenId screen)
-{
+void CVeskView::onScreenButton(ScreenId screen) {
     if (const auto refusal = refusalToOpen(screen, m_doc.document())) {
         m_prompter.inform(*refusal);
         return;
     }
     if (openScreen(screen))
         return; // left where it is, not even brought forward
-    EditingScreen* window = createScreen(screen, m_doc.document(), m_prompter, m_busy, this->window());
+    EditingScreen* window =
+        createScreen(screen, m_doc.document(), m_prompter, m_busy, this->window());
     if (!window) {
         m_prompter.inform(screenNotAvailableMessage(screen));
         return;
@@ -170,8 +163,7 @@ void CVeskView::onScreenButton(ScreenId screen)
     window->show();
 }
 
-void CVeskView::onScreenClosed(ScreenId screen, bool /*ok*/)
-{
+void CVeskView::onScreenClosed(ScreenId screen, bool /*ok*/) {
     // The screen has stored or put back its values already; only its window goes.
     const auto it = m_windows.find(screen);
     if (it == m_windows.end())
@@ -180,8 +172,7 @@ void CVeskView::onScreenClosed(ScreenId screen, bool /*ok*/)
     m_windows.erase(it);
 }
 
-void CVeskView::onUploadButton()
-{
+void CVeskView::onUploadButton() {
     runUploadCommand(m_doc, m_prompter, m_busy);
 }
 

@@ -23,7 +23,7 @@ class CVeskView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CVeskView)
 
-public:
+  public:
     CVeskView(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent);
 
     void setSplashMilliseconds(int ms) { m_splashMs = ms; }
@@ -36,13 +36,13 @@ public:
     QPushButton* button(int id) const;
     EditingScreen* openScreen(ScreenId screen) const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void firstPaintFinished();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     void runFirstPaint();
     void showSplash();
     void createButtons();

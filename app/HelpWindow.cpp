@@ -8,8 +8,7 @@
 
 namespace merix {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser)
-{
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser) {
     setWindowTitle(QStringLiteral("MERIX Help"));
     m_browser->setOpenExternalLinks(true);
     auto* contents = new QPushButton(QStringLiteral("&Contents"));
@@ -18,7 +17,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     auto* close = new QPushButton(QStringLiteral("C&lose"));
     back->setEnabled(false);
     forward->setEnabled(false);
-    connect(contents, &QPushButton::clicked, this, [this] { showPage(QStringLiteral("index.html")); });
+    connect(contents, &QPushButton::clicked, this,
+            [this] { showPage(QStringLiteral("index.html")); });
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
@@ -36,8 +36,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     resize(720, 640);
 }
 
-void HelpWindow::showPage(const QString& page)
-{
+void HelpWindow::showPage(const QString& page) {
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
 }
 

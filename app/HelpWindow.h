@@ -11,12 +11,12 @@ class HelpWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpWindow)
 
-public:
+  public:
     explicit HelpWindow(QWidget* parent);
     // "index.html" for the contents, "using-help.html" for how to use this window.
     void showPage(const QString& page);
 
-private:
+  private:
     QTextBrowser* m_browser;
 };
 

@@ -14,10 +14,10 @@ class LockIndicators final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LockIndicators)
 
-public:
+  public:
     explicit LockIndicators(QStatusBar* bar);
 
-private:
+  private:
     void update();
 
     QLabel* m_caps;

@@ -6,16 +6,14 @@ namespace merix {
 
 namespace {
 
-bool exists(const std::string& path)
-{
+bool exists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 
 } // namespace
 
-std::optional<std::string> refusalToOpen(ScreenId screen, const ConfigDocument& doc)
-{
+std::optional<std::string> refusalToOpen(ScreenId screen, const ConfigDocument& doc) {
     if (screen == ScreenId::Messages) {
         static const struct {
             const char* file;
@@ -35,32 +33,39 @@ std::optional<std::string> refusalToOpen(ScreenId screen, const ConfigDocument& 
     return std::nullopt;
 }
 
-std::optional<std::string> refusalToUpload(const ConfigDocument& doc)
-{
+std::optional<std::string> refusalToUpload(const ConfigDocument& doc) {
     if (!doc.isDocumentOpen())
         return std::string("Open or create a new file before uploading a command file.");
     return std::nullopt;
 }
 
-std::string screenName(ScreenId screen)
-{
+std::string screenName(ScreenId screen) {
     switch (screen) {
-    case ScreenId::Timers: return "Timers";
-    case ScreenId::Messages: return "Messages";
-    case ScreenId::Users: return "Users";
-    case ScreenId::InputsOutputs: return "Analog Inputs";
-    case ScreenId::Commands: return "Commands";
-    case ScreenId::Macros: return "Macros";
-    case ScreenId::Scheduler: return "Scheduler";
-    case ScreenId::CourtesyBeeps: return "Courtesy Beeps";
-    case ScreenId::Tones: return "Tones";
-    case ScreenId::MiscSetup: return "Misc Setup";
+    case ScreenId::Timers:
+        return "Timers";
+    case ScreenId::Messages:
+        return "Messages";
+    case ScreenId::Users:
+        return "Users";
+    case ScreenId::InputsOutputs:
+        return "Analog Inputs";
+    case ScreenId::Commands:
+        return "Commands";
+    case ScreenId::Macros:
+        return "Macros";
+    case ScreenId::Scheduler:
+        return "Scheduler";
+    case ScreenId::CourtesyBeeps:
+        return "Courtesy Beeps";
+    case ScreenId::Tones:
+        return "Tones";
+    case ScreenId::MiscSetup:
+        return "Misc Setup";
     }
     return "this";
 }
 
-std::string screenNotAvailableMessage(ScreenId screen)
-{
+std::string screenNotAvailableMessage(ScreenId screen) {
     return "The " + screenName(screen) +
            " screen is not available in this version of the editor yet.  Its settings are kept "
            "in the document and saved with it unchanged.";

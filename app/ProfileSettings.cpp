@@ -4,8 +4,7 @@
 
 namespace merix {
 
-void ProfileSettings::load()
-{
+void ProfileSettings::load() {
     QSettings settings;
     settings.beginGroup(QStringLiteral("Recent File List"));
     m_recent.clear();

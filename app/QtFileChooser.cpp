@@ -9,8 +9,7 @@ namespace merix {
 
 namespace {
 
-std::optional<std::string> runDialog(QFileDialog& dialog)
-{
+std::optional<std::string> runDialog(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath().toStdString();
@@ -18,8 +17,7 @@ std::optional<std::string> runDialog(QFileDialog& dialog)
 
 } // namespace
 
-QString QtFileChooser::startDirectory() const
-{
+QString QtFileChooser::startDirectory() const {
     if (!m_doc)
         return QString();
     if (!m_doc->documentPath().empty())
@@ -27,8 +25,7 @@ QString QtFileChooser::startDirectory() const
     return QString::fromStdString(m_doc->startupDirectory());
 }
 
-std::optional<std::string> QtFileChooser::chooseFileToOpen()
-{
+std::optional<std::string> QtFileChooser::chooseFileToOpen() {
     QFileDialog dialog(m_parent, QStringLiteral("Open"), startDirectory());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -40,8 +37,7 @@ std::optional<std::string> QtFileChooser::chooseFileToOpen()
     return runDialog(dialog);
 }
 
-std::optional<std::string> QtFileChooser::chooseFileToSaveAs(const std::string& suggestedName)
-{
+std::optional<std::string> QtFileChooser::chooseFileToSaveAs(const std::string& suggestedName) {
     QFileDialog dialog(m_parent, QStringLiteral("Save As"), startDirectory());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

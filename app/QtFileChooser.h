@@ -12,10 +12,9 @@ class ConfigDocument;
 // Qt's file dialogs for Open and Save As, starting beside the current document or in the
 // startup directory.
 class QtFileChooser final : public FileChooser {
-public:
+  public:
     // The document is made with its chooser, so it is given afterwards.
-    void attach(const ConfigDocument& doc, QWidget* parent)
-    {
+    void attach(const ConfigDocument& doc, QWidget* parent) {
         m_doc = &doc;
         m_parent = parent;
     }
@@ -23,7 +22,7 @@ public:
     std::optional<std::string> chooseFileToOpen() override;
     std::optional<std::string> chooseFileToSaveAs(const std::string& suggestedName) override;
 
-private:
+  private:
     QString startDirectory() const;
 
     const ConfigDocument* m_doc = nullptr;

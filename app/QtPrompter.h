@@ -9,19 +9,19 @@ namespace merix {
 
 // Message boxes: OK to inform, Yes and No to ask (never Cancel).
 class QtPrompter final : public Prompter {
-public:
+  public:
     void setParentWindow(QWidget* parent) { m_parent = parent; }
     void inform(const std::string& text) override;
     bool ask(const std::string& text) override;
 
-private:
+  private:
     QWidget* parentWindow() const;
     QPointer<QWidget> m_parent;
 };
 
 // The wait cursor over the whole program.
 class WaitCursor final : public BusyIndicator {
-public:
+  public:
     void begin() override;
     void end() override;
 };

@@ -5,11 +5,12 @@
 namespace merix {
 
 EditingScreen* createScreen(ScreenId screen, ConfigDocument& doc, Prompter& prompter,
-                            BusyIndicator* busy, QWidget* parent)
-{
+                            BusyIndicator* busy, QWidget* parent) {
     switch (screen) {
-    case ScreenId::Timers: return new TimersScreen(doc, prompter, busy, parent);
-    default: return nullptr;
+    case ScreenId::Timers:
+        return new TimersScreen(doc, prompter, busy, parent);
+    default:
+        return nullptr;
     }
 }
 

@@ -9,8 +9,7 @@
 namespace merix {
 
 SplashPanel::SplashPanel(QWidget* parent)
-    : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
+    : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(350, 105);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);

@@ -9,7 +9,7 @@ class SplashPanel final : public QFrame {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SplashPanel)
 
-public:
+  public:
     explicit SplashPanel(QWidget* parent);
 };
 

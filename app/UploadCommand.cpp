@@ -8,8 +8,7 @@
 
 namespace merix {
 
-void runUploadCommand(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
-{
+void runUploadCommand(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy) {
     const ConfigDocument& config = doc.document();
     if (const auto refusal = refusalToUpload(config)) {
         prompter.inform(*refusal);
@@ -21,7 +20,8 @@ void runUploadCommand(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
     // The file on disk must be what is compared and uploaded; a failed write was reported.
     if (!doc.save())
         return;
-    const CommandFileResult result = generateCommandFile(config, settings.uploadOption, prompter, busy);
+    const CommandFileResult result =
+        generateCommandFile(config, settings.uploadOption, prompter, busy);
     if (!result.produced()) {
         prompter.inform("Error in generating the command file.");
         return;

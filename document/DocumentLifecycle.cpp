@@ -18,20 +18,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool fileExists(const std::string& path)
-{
+bool fileExists(const std::string& path) {
     std::error_code ec;
     return fs::exists(path, ec);
 }
 
-bool sameFile(const std::string& a, const std::string& b)
-{
+bool sameFile(const std::string& a, const std::string& b) {
     std::error_code ec;
     return fs::equivalent(a, b, ec);
 }
 
-std::string fileNamePart(const std::string& path)
-{
+std::string fileNamePart(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -39,24 +36,19 @@ std::string fileNamePart(const std::string& path)
 } // namespace
 
 CVeskDoc::CVeskDoc(Prompter& prompter, FileChooser& files, BusyIndicator* busy)
-    : m_prompter(prompter), m_files(files), m_busy(busy)
-{
-}
+    : m_prompter(prompter), m_files(files), m_busy(busy) {}
 
-void CVeskDoc::setTitleListener(std::function<void(const std::string&)> listener)
-{
+void CVeskDoc::setTitleListener(std::function<void(const std::string&)> listener) {
     m_titleListener = std::move(listener);
 }
 
-void CVeskDoc::setTitle(std::string title)
-{
+void CVeskDoc::setTitle(std::string title) {
     m_title = std::move(title);
     if (m_titleListener)
         m_titleListener(m_title);
 }
 
-bool CVeskDoc::newDocument()
-{
+bool CVeskDoc::newDocument() {
     if (!m_doc.subScreenGuard()) {
         m_prompter.inform("Return to the User Screen or Main Screen Before starting a new file.");
         return false;
@@ -82,8 +74,7 @@ bool CVeskDoc::newDocument()
     return true;
 }
 
-bool CVeskDoc::openDocument()
-{
+bool CVeskDoc::openDocument() {
     if (!m_doc.subScreenGuard()) {
         m_prompter.inform("Return to the User Screen or Main Screen Before opening another file.");
         return false;
@@ -96,8 +87,7 @@ bool CVeskDoc::openDocument()
     return openChosen(*chosen, true);
 }
 
-bool CVeskDoc::openAtStart()
-{
+bool CVeskDoc::openAtStart() {
     // No screen can be open yet, so there is nothing to refresh.
     const auto chosen = m_files.chooseFileToOpen();
     if (!chosen)
@@ -105,8 +95,7 @@ bool CVeskDoc::openAtStart()
     return openChosen(*chosen, false);
 }
 
-bool CVeskDoc::openChosen(const std::string& path, bool setRefreshFlags)
-{
+bool CVeskDoc::openChosen(const std::string& path, bool setRefreshFlags) {
     BusyGuard busy(m_busy);
     if (!isDocumentFile(path)) {
         m_prompter.inform("Cannot load " + path + " - This file is not an MERIX file.");
@@ -127,8 +116,7 @@ bool CVeskDoc::openChosen(const std::string& path, bool setRefreshFlags)
     return true;
 }
 
-bool CVeskDoc::save()
-{
+bool CVeskDoc::save() {
     if (m_doc.documentPath().empty())
         return saveAs();
     m_doc.setDocumentOpen(true);
@@ -136,8 +124,7 @@ bool CVeskDoc::save()
     return writeDocument(m_doc.documentPath());
 }
 
-bool CVeskDoc::saveAs()
-{
+bool CVeskDoc::saveAs() {
     const std::string& path = m_doc.documentPath();
     const std::string suggested = path.empty() ? m_title + ".mrx" : fileNamePart(path);
     const auto chosen = m_files.chooseFileToSaveAs(suggested);
@@ -168,13 +155,11 @@ bool CVeskDoc::saveAs()
     return true;
 }
 
-bool CVeskDoc::confirmExit()
-{
+bool CVeskDoc::confirmExit() {
     return offerToSave("Do you want to save the current file before exiting the program?");
 }
 
-bool CVeskDoc::offerToSave(const char* question)
-{
+bool CVeskDoc::offerToSave(const char* question) {
     if (!m_doc.isDocumentOpen())
         return true;
     if (!m_prompter.ask(question))
@@ -183,8 +168,7 @@ bool CVeskDoc::offerToSave(const char* question)
     return save();
 }
 
-bool CVeskDoc::loadCatalogsKeepingOldOnFailure()
-{
+bool CVeskDoc::loadCatalogsKeepingOldOnFailure() {
     // Loaded aside, so a catalog missing halfway leaves the open configuration whole.
     ConfigDocument staged = m_doc;
     if (!loadCatalogs(staged, m_prompter))
@@ -193,22 +177,19 @@ bool CVeskDoc::loadCatalogsKeepingOldOnFailure()
     return true;
 }
 
-bool CVeskDoc::writeDocument(const std::string& path)
-{
+bool CVeskDoc::writeDocument(const std::string& path) {
     const std::string error = writeDocumentFile(m_doc, path);
     if (!error.empty())
         m_prompter.inform(error);
     return error.empty();
 }
 
-void CVeskDoc::writeCopyIfMissing(const std::string& path)
-{
+void CVeskDoc::writeCopyIfMissing(const std::string& path) {
     if (!fileExists(path))
         writeDocument(path);
 }
 
-void CVeskDoc::carryCopyOver(const std::string& from, const std::string& to)
-{
+void CVeskDoc::carryCopyOver(const std::string& from, const std::string& to) {
     if (!fileExists(from) || sameFile(from, to))
         return;
     std::ifstream in(from, std::ios::binary);
@@ -220,8 +201,7 @@ void CVeskDoc::carryCopyOver(const std::string& from, const std::string& to)
         m_prompter.inform(error);
 }
 
-std::string CVeskDoc::nextNewFileName()
-{
+std::string CVeskDoc::nextNewFileName() {
     for (;;) {
         const std::string candidate =
             m_doc.catalogPath("MERX_" + std::to_string(m_newFileCounter) + ".MRX");

@@ -14,7 +14,7 @@ class Prompter;
 // The document class: the one store and how a document comes into being, is opened,
 // saved and left. Everything it tells the user goes through the prompter.
 class CVeskDoc {
-public:
+  public:
     CVeskDoc(Prompter& prompter, FileChooser& files, BusyIndicator* busy = nullptr);
 
     ConfigDocument& document() { return m_doc; }
@@ -36,7 +36,7 @@ public:
     // The next candidate number of New (starts at 1, never reset while the program runs).
     int newFileCounter() const { return m_newFileCounter; }
 
-private:
+  private:
     bool offerToSave(const char* question);
     bool openChosen(const std::string& path, bool setRefreshFlags);
     bool loadCatalogsKeepingOldOnFailure();

@@ -7,7 +7,7 @@ namespace merix {
 
 // The file dialogs of the document lifecycle. nullopt when the user cancels.
 class FileChooser {
-public:
+  public:
     virtual ~FileChooser() = default;
     // A document to open, starting in the startup directory.
     virtual std::optional<std::string> chooseFileToOpen() = 0;

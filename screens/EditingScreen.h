@@ -16,17 +16,17 @@ class EditingScreen : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(EditingScreen)
 
-public:
+  public:
     EditingScreen(ScreenId id, ConfigDocument& doc, Prompter& prompter, QWidget* parent);
     ScreenId screenId() const { return m_id; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void screenClosed(merix::ScreenId id, bool ok);
     // A screen opened from this one (Courtesy Beeps from Tones) is opened and owned by the
     // main screen like any other.
     void openScreenRequested(merix::ScreenId id);
 
-protected:
+  protected:
     // Shows the store's values again; the list and the current entry stay.
     virtual void refreshFromDocument() = 0;
     // Cancel's own work (putting values back) before the screen reports its closing.
@@ -44,7 +44,7 @@ protected:
     ConfigDocument& m_doc;
     Prompter& m_prompter;
 
-private:
+  private:
     void onPointerMoved();
 
     ScreenId m_id;

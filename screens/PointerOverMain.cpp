@@ -6,7 +6,11 @@ namespace {
 bool g_pointerOverMain = false;
 }
 
-bool pointerOverMain() { return g_pointerOverMain; }
-void setPointerOverMain(bool over) { g_pointerOverMain = over; }
+bool pointerOverMain() {
+    return g_pointerOverMain;
+}
+void setPointerOverMain(bool over) {
+    g_pointerOverMain = over;
+}
 
 } // namespace merix

@@ -4,8 +4,7 @@
 
 namespace merix {
 
-std::vector<TimerInfo> readTimerInfo(const std::string& path)
-{
+std::vector<TimerInfo> readTimerInfo(const std::string& path) {
     enum { Key, Label, Number, Default, Maximum, Description };
     std::vector<TimerInfo> timers;
     const CatalogLines catalog = readCatalogEntryLines(path, kScreenLineCapacity);

@@ -8,8 +8,7 @@ namespace {
 constexpr std::size_t kFieldCapacity = 14;
 }
 
-long long readLengthField(std::string_view text)
-{
+long long readLengthField(std::string_view text) {
     text = text.substr(0, kFieldCapacity);
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
@@ -25,10 +24,11 @@ long long readLengthField(std::string_view text)
     return negative ? -value : value;
 }
 
-bool isAcceptableLength(long long value, long long maximum) { return value >= 0 && value <= maximum; }
+bool isAcceptableLength(long long value, long long maximum) {
+    return value >= 0 && value <= maximum;
+}
 
-std::optional<std::size_t> firstNonDigit(std::string_view text)
-{
+std::optional<std::size_t> firstNonDigit(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] < '0' || text[i] > '9')
             return i;
@@ -36,16 +36,15 @@ std::optional<std::size_t> firstNonDigit(std::string_view text)
     return std::nullopt;
 }
 
-std::string lengthOutOfRangeMessage(long long entered, unsigned stored)
-{
+std::string lengthOutOfRangeMessage(long long entered, unsigned stored) {
     return "The entered length " + std::to_string(entered) +
            " is not in the acceptable range.  Setting length to the last entry of " +
            std::to_string(stored) + ".";
 }
 
-std::string lengthResetMessage(bool withFullStop)
-{
-    std::string text = "The entered length is not in the acceptable range.  Setting to default value";
+std::string lengthResetMessage(bool withFullStop) {
+    std::string text =
+        "The entered length is not in the acceptable range.  Setting to default value";
     if (withFullStop)
         text += '.';
     return text;

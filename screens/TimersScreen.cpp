@@ -26,14 +26,15 @@ namespace {
 // The arrows only count clicks; the bar's own position never means anything.
 constexpr int kArrowRest = 500;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
 TimersScreen::TimersScreen(ConfigDocument& doc, Prompter& prompter, BusyIndicator* busy,
                            QWidget* parent)
-    : EditingScreen(ScreenId::Timers, doc, prompter, parent)
-{
+    : EditingScreen(ScreenId::Timers, doc, prompter, parent) {
     setWindowTitle(QStringLiteral("Set Timer Values"));
     buildControls();
     resizeInDialogUnits(361, 227);
@@ -45,8 +46,7 @@ TimersScreen::TimersScreen(ConfigDocument& doc, Prompter& prompter, BusyIndicato
     m_list->setFocus();
 }
 
-void TimersScreen::buildControls()
-{
+void TimersScreen::buildControls() {
     auto* commandsLabel = new QLabel(QStringLiteral("&Commands:"));
     m_list = new QListWidget;
     commandsLabel->setBuddy(m_list);
@@ -59,7 +59,8 @@ void TimersScreen::buildControls()
     m_label->setAlignment(Qt::AlignCenter);
     auto* lengthLabel = new QLabel(QStringLiteral("&Length:"));
     m_length = new QLineEdit;
-    m_length->setFixedWidth(m_length->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+    m_length->setFixedWidth(m_length->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                            12);
     lengthLabel->setBuddy(m_length);
     m_arrows = new QScrollBar(Qt::Vertical);
     m_arrows->setRange(0, 1000);
@@ -134,8 +135,7 @@ void TimersScreen::buildControls()
     m_length->installEventFilter(this);
 }
 
-void TimersScreen::loadTimers(BusyIndicator* busy)
-{
+void TimersScreen::loadTimers(BusyIndicator* busy) {
     BusyGuard guard(busy);
     m_info = readTimerInfo(m_doc.catalogPath("timers.cfg"));
     // A catalog edited on disk since the document was loaded must not reach past the table.
@@ -146,20 +146,24 @@ void TimersScreen::loadTimers(BusyIndicator* busy)
         m_list->addItem(qs(t.label));
 }
 
-bool TimersScreen::hasCurrent() const
-{
+bool TimersScreen::hasCurrent() const {
     return m_current >= 0 && static_cast<std::size_t>(m_current) < m_info.size() &&
            static_cast<std::size_t>(m_current) < m_doc.timers.size();
 }
 
-TimerEntry& TimersScreen::currentTimer() { return m_doc.timers[static_cast<std::size_t>(m_current)]; }
+TimerEntry& TimersScreen::currentTimer() {
+    return m_doc.timers[static_cast<std::size_t>(m_current)];
+}
 
-long long TimersScreen::currentMaximum() const { return readInt(m_info[static_cast<std::size_t>(m_current)].maximum); }
+long long TimersScreen::currentMaximum() const {
+    return readInt(m_info[static_cast<std::size_t>(m_current)].maximum);
+}
 
-long long TimersScreen::fieldValue() const { return readLengthField(m_length->text().toStdString()); }
+long long TimersScreen::fieldValue() const {
+    return readLengthField(m_length->text().toStdString());
+}
 
-void TimersScreen::showCurrent()
-{
+void TimersScreen::showCurrent() {
     const bool editable = hasCurrent();
     for (QWidget* w : {static_cast<QWidget*>(m_length), static_cast<QWidget*>(m_arrows),
                        static_cast<QWidget*>(m_setDefault)})
@@ -182,15 +186,13 @@ void TimersScreen::showCurrent()
     m_savedLength = currentTimer().length;
 }
 
-void TimersScreen::setFieldQuietly(const QString& text)
-{
+void TimersScreen::setFieldQuietly(const QString& text) {
     m_quiet = true;
     m_length->setText(text);
     m_quiet = false;
 }
 
-void TimersScreen::onLengthChanged()
-{
+void TimersScreen::onLengthChanged() {
     if (m_quiet || !hasCurrent())
         return;
     std::string text = m_length->text().toStdString();
@@ -212,8 +214,7 @@ void TimersScreen::onLengthChanged()
         timer.length = static_cast<u16>(value);
 }
 
-void TimersScreen::onArrow(int action)
-{
+void TimersScreen::onArrow(int action) {
     m_arrows->setSliderPosition(kArrowRest);
     if (!hasCurrent())
         return;
@@ -228,8 +229,7 @@ void TimersScreen::onArrow(int action)
         m_length->setText(QString::number(value));
 }
 
-void TimersScreen::onSetToDefault(bool checked)
-{
+void TimersScreen::onSetToDefault(bool checked) {
     if (!checked || !hasCurrent())
         return;
     const std::string& text = m_info[static_cast<std::size_t>(m_current)].defaultLength;
@@ -240,8 +240,7 @@ void TimersScreen::onSetToDefault(bool checked)
     m_setDefault->setChecked(false);
 }
 
-void TimersScreen::onSelectionChanged(int row)
-{
+void TimersScreen::onSelectionChanged(int row) {
     if (row < 0 || row == m_current)
         return;
     if (hasCurrent()) {
@@ -260,8 +259,7 @@ void TimersScreen::onSelectionChanged(int row)
     showCurrent();
 }
 
-void TimersScreen::onOk()
-{
+void TimersScreen::onOk() {
     if (hasCurrent()) {
         const long long value = fieldValue();
         if (!isAcceptableLength(value, currentMaximum())) {
@@ -275,20 +273,17 @@ void TimersScreen::onOk()
     finish(true);
 }
 
-void TimersScreen::cancelEdits()
-{
+void TimersScreen::cancelEdits() {
     if (hasCurrent())
         currentTimer().length = m_savedLength;
     m_info.clear();
 }
 
-void TimersScreen::refreshFromDocument()
-{
+void TimersScreen::refreshFromDocument() {
     showCurrent();
 }
 
-bool TimersScreen::eventFilter(QObject* watched, QEvent* e)
-{
+bool TimersScreen::eventFilter(QObject* watched, QEvent* e) {
     // Leaving the field for the main window must not leave a bad value behind; nothing is
     // stored and nothing is said, because the user is busy elsewhere.
     if (watched == m_length && e->type() == QEvent::FocusOut && pointerOverMain() && hasCurrent() &&

@@ -24,7 +24,7 @@ class TimersScreen final : public EditingScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TimersScreen)
 
-public:
+  public:
     TimersScreen(ConfigDocument& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent);
 
     // For tests and the help text: the widgets by their role.
@@ -36,12 +36,12 @@ public:
     QPushButton* cancelButton() const { return m_cancel; }
     QLabel* maximumLabel() const { return m_maximum; }
 
-protected:
+  protected:
     void refreshFromDocument() override;
     void cancelEdits() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     void buildControls();
     void loadTimers(BusyIndicator* busy);
     bool hasCurrent() const;

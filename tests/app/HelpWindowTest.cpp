@@ -1,5 +1,5 @@
-#include "app/CMainFrame.h"
 #include "app/HelpWindow.h"
+#include "app/CMainFrame.h"
 #include "document/DocumentLifecycle.h"
 #include "tests/screens/GuiTestSupport.h"
 #include "tests/support/RecordingPrompter.h"
@@ -14,8 +14,7 @@
 namespace merix {
 namespace {
 
-TEST(HelpWindowTest, HelpMenuOpensTheManualFromTheResources)
-{
+TEST(HelpWindowTest, HelpMenuOpensTheManualFromTheResources) {
     test::RecordingPrompter prompter;
     test::ScriptedChooser chooser;
     CVeskDoc doc(prompter, chooser);
@@ -26,7 +25,8 @@ TEST(HelpWindowTest, HelpMenuOpensTheManualFromTheResources)
     auto* help = frame.findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     const QString manual = help->findChild<QTextBrowser*>()->toPlainText();
-    EXPECT_TRUE(manual.contains(QStringLiteral("Setting the timers"))) << manual.left(200).toStdString();
+    EXPECT_TRUE(manual.contains(QStringLiteral("Setting the timers")))
+        << manual.left(200).toStdString();
 
     frame.command(QStringLiteral("Using Help"))->trigger();
     EXPECT_EQ(frame.findChildren<HelpWindow*>().size(), 1); // one window, another page

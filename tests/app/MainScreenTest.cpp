@@ -27,9 +27,8 @@ const int kScreenButtons[] = {1001, 1002, 1003, 1004, 1005, 1007, 1006, 1008, 11
 constexpr int kTimers = 1001, kMessages = 1002, kUsers = 1003, kUpload = 1178;
 
 class MainScreenTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         doc.document().setStartupDirectory(folder.path());
         frame = std::make_unique<CMainFrame>(doc, prompter, &busy);
         frame->view()->setSplashMilliseconds(0);
@@ -39,20 +38,20 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return frame->view()->firstPaintDone(); }));
         QTest::qWait(1); // let the first Open run
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         prompter.answers.clear();
         frame->setAttribute(Qt::WA_DeleteOnClose, false);
         frame.reset();
     }
 
-    void click(int id)
-    {
+    void click(int id) {
         QPushButton* b = frame->view()->button(id);
         ASSERT_NE(b, nullptr);
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    std::string lastBox() const { return prompter.boxes.empty() ? std::string() : prompter.boxes.back().text; }
+    std::string lastBox() const {
+        return prompter.boxes.empty() ? std::string() : prompter.boxes.back().text;
+    }
 
     test::CatalogFolder folder;
     RecordingPrompter prompter;
@@ -62,20 +61,20 @@ protected:
     std::unique_ptr<CMainFrame> frame;
 };
 
-TEST_F(MainScreenTest, StartsWithOpenAndLaysTheButtonsAroundTheCentre)
-{
+TEST_F(MainScreenTest, StartsWithOpenAndLaysTheButtonsAroundTheCentre) {
     EXPECT_EQ(chooser.openCalls, 1);
     EXPECT_FALSE(doc.document().isDocumentOpen()); // the dialog was cancelled
     const QPoint c = frame->view()->layoutCentre();
-    EXPECT_EQ(frame->view()->button(kTimers)->geometry(), QRect(c + QPoint(-224, -155), QSize(200, 30)));
-    EXPECT_EQ(frame->view()->button(kUpload)->geometry(), QRect(c + QPoint(15, 85), QSize(200, 30)));
+    EXPECT_EQ(frame->view()->button(kTimers)->geometry(),
+              QRect(c + QPoint(-224, -155), QSize(200, 30)));
+    EXPECT_EQ(frame->view()->button(kUpload)->geometry(),
+              QRect(c + QPoint(15, 85), QSize(200, 30)));
     EXPECT_EQ(frame->view()->button(kUpload)->text(), QStringLiteral("U&pload Command File"));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("MERIX - MERIX for Windows"));
     EXPECT_EQ(busy.depth, 0);
 }
 
-TEST_F(MainScreenTest, EveryButtonRefusesWithoutADocument)
-{
+TEST_F(MainScreenTest, EveryButtonRefusesWithoutADocument) {
     for (int id : kScreenButtons) {
         click(id);
         EXPECT_EQ(lastBox(), "Open or create a new file before entering.") << id;
@@ -86,8 +85,7 @@ TEST_F(MainScreenTest, EveryButtonRefusesWithoutADocument)
     EXPECT_EQ(frame->view()->openScreen(ScreenId::Timers), nullptr);
 }
 
-TEST_F(MainScreenTest, MessagesChecksItsCatalogsBeforeTheDocument)
-{
+TEST_F(MainScreenTest, MessagesChecksItsCatalogsBeforeTheDocument) {
     fs::remove(folder.file("dvr.cfg"));
     fs::remove(folder.file("wordlist.cfg"));
     fs::remove(folder.file("cw.cfg"));
@@ -107,8 +105,7 @@ TEST_F(MainScreenTest, MessagesChecksItsCatalogsBeforeTheDocument)
     EXPECT_EQ(lastBox(), "Open or create a new file before entering.");
 }
 
-TEST_F(MainScreenTest, AnOpenScreenIsLeftAloneAndItsWindowGoesAfterItsReport)
-{
+TEST_F(MainScreenTest, AnOpenScreenIsLeftAloneAndItsWindowGoesAfterItsReport) {
     frame->command(QStringLiteral("New"))->trigger();
     ASSERT_TRUE(doc.document().isDocumentOpen());
     EXPECT_EQ(frame->windowTitle(), QString::fromStdString(folder.file("MERX_1.MRX")) +
@@ -129,12 +126,12 @@ TEST_F(MainScreenTest, AnOpenScreenIsLeftAloneAndItsWindowGoesAfterItsReport)
     EXPECT_NE(frame->view()->openScreen(ScreenId::Timers), nullptr);
 }
 
-TEST_F(MainScreenTest, ButtonsOfScreensStillToComeSaySo)
-{
+TEST_F(MainScreenTest, ButtonsOfScreensStillToComeSaySo) {
     frame->command(QStringLiteral("New"))->trigger();
     click(kUsers);
-    const std::string notYet = "The Users screen is not available in this version of the editor "
-                               "yet.  Its settings are kept in the document and saved with it unchanged.";
+    const std::string notYet =
+        "The Users screen is not available in this version of the editor "
+        "yet.  Its settings are kept in the document and saved with it unchanged.";
     EXPECT_EQ(lastBox(), notYet);
     EXPECT_EQ(frame->view()->openScreen(ScreenId::Users), nullptr);
 
@@ -146,31 +143,30 @@ TEST_F(MainScreenTest, ButtonsOfScreensStillToComeSaySo)
     EXPECT_EQ(lastBox(), notYet);
 }
 
-TEST_F(MainScreenTest, NewTwiceNumbersOnAndAsksToSave)
-{
+TEST_F(MainScreenTest, NewTwiceNumbersOnAndAsksToSave) {
     frame->command(QStringLiteral("New"))->trigger();
     frame->command(QStringLiteral("New"))->trigger();
     EXPECT_EQ(doc.document().documentPath(), folder.file("MERX_2.MRX"));
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                    "Do you want to save the current file before starting a new file?"});
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{
+                  "Do you want to save the current file before starting a new file?"});
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.REF")));
     EXPECT_FALSE(fs::exists(folder.file("MERX_1.MRX")));
 }
 
-TEST_F(MainScreenTest, UploadSavesTheDocumentAndGeneratesTheCommandFile)
-{
+TEST_F(MainScreenTest, UploadSavesTheDocumentAndGeneratesTheCommandFile) {
     frame->command(QStringLiteral("New"))->trigger();
     doc.document().timers[0].length = 77;
     click(kUpload);
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.MRX")));
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.CMD")));
     EXPECT_TRUE(fs::exists(folder.file("BEFORE.CMD")));
-    EXPECT_EQ(lastBox().rfind("The command file " + folder.file("MERX_1.CMD") + " is ready.", 0), 0u)
+    EXPECT_EQ(lastBox().rfind("The command file " + folder.file("MERX_1.CMD") + " is ready.", 0),
+              0u)
         << lastBox();
 }
 
-TEST_F(MainScreenTest, ClosingAsksToSaveOnlyWithADocument)
-{
+TEST_F(MainScreenTest, ClosingAsksToSaveOnlyWithADocument) {
     frame->command(QStringLiteral("New"))->trigger();
     prompter.answers.push_back(true);
     EXPECT_TRUE(frame->close());
@@ -178,8 +174,7 @@ TEST_F(MainScreenTest, ClosingAsksToSaveOnlyWithADocument)
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.MRX")));
 }
 
-TEST_F(MainScreenTest, ClosingStaysOpenWhenTheRequestedSaveFails)
-{
+TEST_F(MainScreenTest, ClosingStaysOpenWhenTheRequestedSaveFails) {
     fs::create_directory(folder.file("gone"));
     chooser.saveAnswers.push_back(folder.file("gone/site.mrx"));
     frame->command(QStringLiteral("Save As..."))->trigger();
@@ -190,15 +185,18 @@ TEST_F(MainScreenTest, ClosingStaysOpenWhenTheRequestedSaveFails)
     EXPECT_NE(lastBox().find("Unable to write"), std::string::npos);
 }
 
-TEST_F(MainScreenTest, MenusAndToolbarCarryTheirTextsAndKeys)
-{
-    const QString file[] = {QStringLiteral("&New\tCtrl+N"), QStringLiteral("&Open...\tCtrl+O"),
-                            QStringLiteral("&Save\tCtrl+S"), QStringLiteral("Save &As..."),
+TEST_F(MainScreenTest, MenusAndToolbarCarryTheirTextsAndKeys) {
+    const QString file[] = {QStringLiteral("&New\tCtrl+N"),      QStringLiteral("&Open...\tCtrl+O"),
+                            QStringLiteral("&Save\tCtrl+S"),     QStringLiteral("Save &As..."),
                             QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("Print Pre&view"),
-                            QStringLiteral("P&rint Setup..."), QStringLiteral("E&xit")};
-    const QString names[] = {QStringLiteral("New"), QStringLiteral("Open..."), QStringLiteral("Save"),
-                             QStringLiteral("Save As..."), QStringLiteral("Print..."),
-                             QStringLiteral("Print Preview"), QStringLiteral("Print Setup..."),
+                            QStringLiteral("P&rint Setup..."),   QStringLiteral("E&xit")};
+    const QString names[] = {QStringLiteral("New"),
+                             QStringLiteral("Open..."),
+                             QStringLiteral("Save"),
+                             QStringLiteral("Save As..."),
+                             QStringLiteral("Print..."),
+                             QStringLiteral("Print Preview"),
+                             QStringLiteral("Print Setup..."),
                              QStringLiteral("Exit")};
     for (int i = 0; i < 8; ++i) {
         ASSERT_NE(frame->command(names[i]), nullptr) << names[i].toStdString();
@@ -207,7 +205,8 @@ TEST_F(MainScreenTest, MenusAndToolbarCarryTheirTextsAndKeys)
     for (const char* n : {"Undo", "Cut", "Copy", "Paste"})
         EXPECT_FALSE(frame->command(QString::fromUtf8(n))->isEnabled()) << n;
     EXPECT_EQ(frame->command(QStringLiteral("Undo"))->shortcuts().size(), 2);
-    EXPECT_EQ(frame->command(QStringLiteral("New"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(frame->command(QStringLiteral("New"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_N));
 
     const QToolBar* bar = frame->findChild<QToolBar*>(QStringLiteral("Toolbar"));
     ASSERT_NE(bar, nullptr);
@@ -218,8 +217,7 @@ TEST_F(MainScreenTest, MenusAndToolbarCarryTheirTextsAndKeys)
               "New,Open...,Save,|,Cut,Copy,Paste,|,Print...,About MERIX...,Context Help");
 }
 
-TEST_F(MainScreenTest, PointerOverTheMainWindowSetsTheFlag)
-{
+TEST_F(MainScreenTest, PointerOverTheMainWindowSetsTheFlag) {
     setPointerOverMain(false);
     QTest::mouseMove(frame->view(), QPoint(20, 20));
     QTest::mouseMove(frame->view(), QPoint(24, 26));

@@ -19,26 +19,23 @@ using test::CountingBusy;
 using test::RecordingPrompter;
 
 class ScriptedChooser : public FileChooser {
-public:
+  public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<std::string> suggestions;
     int openCalls = 0;
 
-    std::optional<std::string> chooseFileToOpen() override
-    {
+    std::optional<std::string> chooseFileToOpen() override {
         ++openCalls;
         return take(openAnswers);
     }
-    std::optional<std::string> chooseFileToSaveAs(const std::string& suggested) override
-    {
+    std::optional<std::string> chooseFileToSaveAs(const std::string& suggested) override {
         suggestions.push_back(suggested);
         return take(saveAnswers);
     }
 
-private:
-    static std::optional<std::string> take(std::deque<std::optional<std::string>>& q)
-    {
+  private:
+    static std::optional<std::string> take(std::deque<std::optional<std::string>>& q) {
         if (q.empty())
             return std::nullopt;
         auto a = q.front();
@@ -47,16 +44,14 @@ private:
     }
 };
 
-std::string readAll(const std::string& path)
-{
+std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class LifecycleTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         char pattern[] = "/tmp/merix-lifecycle-XXXXXX";
         m_dir = ::mkdtemp(pattern);
         test::writeTestCatalogs(m_dir);
@@ -73,8 +68,7 @@ protected:
     CVeskDoc doc{prompter, chooser, &busy};
 };
 
-TEST_F(LifecycleTest, NewNumbersPastExistingFilesAndNeverGoesBack)
-{
+TEST_F(LifecycleTest, NewNumbersPastExistingFilesAndNeverGoesBack) {
     std::ofstream(path("MERX_1.MRX")) << "taken";
     std::vector<std::string> titles;
     doc.setTitleListener([&](const std::string& t) { titles.push_back(t); });
@@ -94,15 +88,16 @@ TEST_F(LifecycleTest, NewNumbersPastExistingFilesAndNeverGoesBack)
     fs::remove(path("MERX_2.INI"));
     ASSERT_TRUE(doc.newDocument()); // the save question, answered No
     EXPECT_EQ(doc.document().documentPath(), path("MERX_3.MRX"));
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                    "Do you want to save the current file before starting a new file?"});
-    EXPECT_EQ(titles, (std::vector<std::string>{"MERIX", path("MERX_2.MRX"), "MERIX", path("MERX_3.MRX")}));
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{
+                  "Do you want to save the current file before starting a new file?"});
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"MERIX", path("MERX_2.MRX"), "MERIX", path("MERX_3.MRX")}));
     EXPECT_EQ(busy.depth, 0);
     EXPECT_GT(busy.shown, 0);
 }
 
-TEST_F(LifecycleTest, SaveRightAfterNewWritesWithoutDialog)
-{
+TEST_F(LifecycleTest, SaveRightAfterNewWritesWithoutDialog) {
     ASSERT_TRUE(doc.newDocument());
     doc.document().timers[0].length = 77;
     ASSERT_TRUE(doc.save());
@@ -112,8 +107,7 @@ TEST_F(LifecycleTest, SaveRightAfterNewWritesWithoutDialog)
     EXPECT_NE(readAll(path("MERX_1.REF")).find("TimerHang=30:"), std::string::npos);
 }
 
-TEST_F(LifecycleTest, GuardRefusesNewAndOpenWithoutChangingAnything)
-{
+TEST_F(LifecycleTest, GuardRefusesNewAndOpenWithoutChangingAnything) {
     doc.document().setSubScreenGuard(false);
     EXPECT_FALSE(doc.newDocument());
     EXPECT_FALSE(doc.openDocument());
@@ -126,8 +120,7 @@ TEST_F(LifecycleTest, GuardRefusesNewAndOpenWithoutChangingAnything)
     EXPECT_EQ(doc.newFileCounter(), 1);
 }
 
-TEST_F(LifecycleTest, OpenRejectsAFileThatIsNotADocument)
-{
+TEST_F(LifecycleTest, OpenRejectsAFileThatIsNotADocument) {
     ASSERT_TRUE(doc.newDocument());
     doc.document().timers[0].length = 42;
     std::ofstream(path("notes.txt")) << "MERIX VERSION without a bracket\r\n[TIMERS]\r\n";
@@ -143,8 +136,7 @@ TEST_F(LifecycleTest, OpenRejectsAFileThatIsNotADocument)
     EXPECT_EQ(busy.depth, 0);
 }
 
-TEST_F(LifecycleTest, OpenAtStartCreatesMissingCopiesWithCatalogDefaults)
-{
+TEST_F(LifecycleTest, OpenAtStartCreatesMissingCopiesWithCatalogDefaults) {
     {
         RecordingPrompter quiet;
         CVeskDoc maker(quiet, chooser);
@@ -171,8 +163,7 @@ TEST_F(LifecycleTest, OpenAtStartCreatesMissingCopiesWithCatalogDefaults)
     EXPECT_EQ(doc.document().documentPath(), path("site.mrx"));
 }
 
-TEST_F(LifecycleTest, SaveAsCarriesTheCopiesOverToTheNewName)
-{
+TEST_F(LifecycleTest, SaveAsCarriesTheCopiesOverToTheNewName) {
     ASSERT_TRUE(doc.newDocument());
     std::ofstream(path("MERX_1.REF"), std::ios::trunc) << "last upload\r\n";
     std::ofstream(path("MERX_1.INI"), std::ios::trunc) << "at creation\r\n";
@@ -188,8 +179,7 @@ TEST_F(LifecycleTest, SaveAsCarriesTheCopiesOverToTheNewName)
     EXPECT_EQ(readAll(path("MERX_1.REF")), "last upload\r\n");
 }
 
-TEST_F(LifecycleTest, SaveAsWithoutDocumentSavesCatalogDefaultsAndCopiesNothing)
-{
+TEST_F(LifecycleTest, SaveAsWithoutDocumentSavesCatalogDefaultsAndCopiesNothing) {
     chooser.saveAnswers.push_back(path("fresh.mrx"));
     ASSERT_TRUE(doc.saveAs());
     EXPECT_EQ(chooser.suggestions, std::vector<std::string>{"MERIX.mrx"});
@@ -199,8 +189,7 @@ TEST_F(LifecycleTest, SaveAsWithoutDocumentSavesCatalogDefaultsAndCopiesNothing)
     EXPECT_FALSE(fs::exists(path("fresh.INI")));
 }
 
-TEST_F(LifecycleTest, ExitAsksOnlyWithADocumentAndYesWrites)
-{
+TEST_F(LifecycleTest, ExitAsksOnlyWithADocumentAndYesWrites) {
     EXPECT_TRUE(doc.confirmExit());
     EXPECT_TRUE(prompter.boxes.empty());
 
@@ -210,11 +199,11 @@ TEST_F(LifecycleTest, ExitAsksOnlyWithADocumentAndYesWrites)
     prompter.answers.push_back(true);
     EXPECT_TRUE(doc.confirmExit());
     EXPECT_TRUE(fs::exists(path("MERX_1.MRX")));
-    EXPECT_EQ(prompter.texts().back(), "Do you want to save the current file before exiting the program?");
+    EXPECT_EQ(prompter.texts().back(),
+              "Do you want to save the current file before exiting the program?");
 }
 
-TEST_F(LifecycleTest, AFailedSaveKeepsTheProgramAndTheDocument)
-{
+TEST_F(LifecycleTest, AFailedSaveKeepsTheProgramAndTheDocument) {
     fs::create_directory(path("gone"));
     chooser.saveAnswers.push_back(path("gone/site.mrx"));
     ASSERT_TRUE(doc.saveAs());
@@ -225,13 +214,13 @@ TEST_F(LifecycleTest, AFailedSaveKeepsTheProgramAndTheDocument)
     EXPECT_FALSE(doc.confirmExit());
     EXPECT_FALSE(doc.newDocument());
     ASSERT_EQ(prompter.boxes.size(), 4u);
-    EXPECT_NE(prompter.boxes[1].text.find("Unable to write " + path("gone/site.mrx")), std::string::npos);
+    EXPECT_NE(prompter.boxes[1].text.find("Unable to write " + path("gone/site.mrx")),
+              std::string::npos);
     EXPECT_EQ(doc.document().timers[0].length, 5);
     EXPECT_EQ(doc.newFileCounter(), 1);
 }
 
-TEST_F(LifecycleTest, CatalogMissingAtNewLeavesTheOpenDocumentWhole)
-{
+TEST_F(LifecycleTest, CatalogMissingAtNewLeavesTheOpenDocumentWhole) {
     ASSERT_TRUE(doc.newDocument());
     doc.document().timers[2].length = 11;
     fs::remove(path("messages.cfg"));

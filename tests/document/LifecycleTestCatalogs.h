@@ -7,8 +7,7 @@ namespace merix::test {
 
 // A small but complete catalog set: three timers and one entry in every other list.
 // Hang: default 30, maximum 255. Id: default 600, maximum 9999. Tot: default 180, maximum 999.
-inline void writeTestCatalogs(const std::string& dir)
-{
+inline void writeTestCatalogs(const std::string& dir) {
     auto put = [&](const char* name, const std::string& text) {
         std::ofstream(dir + "/" + name, std::ios::binary) << text;
     };
@@ -16,8 +15,9 @@ inline void writeTestCatalogs(const std::string& dir)
                       "TimerHang,Hang Timer,5,30,255,Keeps the repeater up after a transmission\r\n"
                       "TimerId,ID Timer,6,600,9999,Time between identifications, in seconds\r\n"
                       "TimerTot,Time Out Timer,7,180,999,Longest transmission allowed\r\n");
-    put("messages.cfg", "MERIX messages\r\n1\r\n"
-                        "MsgId,ID Message,500,CW,NOCOMMAND,000,W1AW,The station identification\r\n");
+    put("messages.cfg",
+        "MERIX messages\r\n1\r\n"
+        "MsgId,ID Message,500,CW,NOCOMMAND,000,W1AW,The station identification\r\n");
     put("dvr.cfg", "MERIX DVR tracks\r\n1\r\nTRACK1,First track\r\n");
     put("users.cfg", "MERIX users\r\n1\r\nUSER001,User 1,The first user\r\n");
     put("io.cfg", "MERIX inputs\r\n1\r\n"
@@ -37,11 +37,11 @@ inline void writeTestCatalogs(const std::string& dir)
         tones += "0,0:";
     put("tones.cfg", tones + "All tones\r\n");
     std::string misc = "MERIX misc\r\n1\r\n";
-    for (const char* line : {"DTMFMute=1", "CoverTone=0", "Bypass=0", "CORPolarity=0",
-                             "PLPolarity=0", "PasswordSystem=0", "AccessMode=Carrier",
-                             "Preaccess=0", "DialTone=0", "AccessCode=123", "IDOnOff=1",
-                             "IDRandRotating=0", "Chaining=1", "TimedExecution=0",
-                             "ForceExecutionDigit=D", "Description=Port one"})
+    for (const char* line :
+         {"DTMFMute=1", "CoverTone=0", "Bypass=0", "CORPolarity=0", "PLPolarity=0",
+          "PasswordSystem=0", "AccessMode=Carrier", "Preaccess=0", "DialTone=0", "AccessCode=123",
+          "IDOnOff=1", "IDRandRotating=0", "Chaining=1", "TimedExecution=0",
+          "ForceExecutionDigit=D", "Description=Port one"})
         misc += std::string(line) + "\r\n";
     put("misc.cfg", misc);
     put("userdflt.cfg", "MERIX user defaults\r\n0;mode\r\n3;clearance\r\n2;digits\r\n"

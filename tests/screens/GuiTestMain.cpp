@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 // Real widgets on the offscreen platform unless a display is asked for explicitly.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);

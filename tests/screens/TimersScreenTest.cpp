@@ -1,6 +1,6 @@
+#include "screens/TimersScreen.h"
 #include "document/CatalogLoader.h"
 #include "screens/PointerOverMain.h"
-#include "screens/TimersScreen.h"
 #include "tests/screens/GuiTestSupport.h"
 #include "tests/support/RecordingPrompter.h"
 
@@ -27,17 +27,15 @@ constexpr int kHang = 0; // default 30, maximum 255
 constexpr int kId = 1;   // default 600, maximum 9999
 
 class TimersScreenTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         doc.setStartupDirectory(folder.path());
         ASSERT_TRUE(loadCatalogs(doc, prompter));
         doc.setDocumentOpen(true);
         doc.setAllRefreshFlags();
     }
 
-    void open()
-    {
+    void open() {
         screen = std::make_unique<TimersScreen>(doc, prompter, &busy, nullptr);
         closed = std::make_unique<QSignalSpy>(screen.get(), &EditingScreen::screenClosed);
         screen->show();
@@ -46,16 +44,14 @@ protected:
 
     QLineEdit* field() const { return screen->lengthField(); }
 
-    void retype(const QString& text)
-    {
+    void retype(const QString& text) {
         field()->setFocus();
         field()->selectAll();
         QTest::keyClick(field(), Qt::Key_Backspace);
         QTest::keyClicks(field(), text);
     }
 
-    void clickArrow(QStyle::SubControl arrow)
-    {
+    void clickArrow(QStyle::SubControl arrow) {
         QScrollBar* bar = screen->lengthArrows();
         QStyleOptionSlider option;
         option.initFrom(bar);
@@ -80,8 +76,7 @@ protected:
     std::unique_ptr<QSignalSpy> closed;
 };
 
-TEST_F(TimersScreenTest, OpensOnTheFirstTimerFromTheCatalog)
-{
+TEST_F(TimersScreenTest, OpensOnTheFirstTimerFromTheCatalog) {
     doc.timers[kHang].length = 45;
     open();
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Set Timer Values"));
@@ -97,8 +92,7 @@ TEST_F(TimersScreenTest, OpensOnTheFirstTimerFromTheCatalog)
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(TimersScreenTest, TypedCharactersAreCheckedOnEveryChange)
-{
+TEST_F(TimersScreenTest, TypedCharactersAreCheckedOnEveryChange) {
     open();
     retype(QStringLiteral("12a"));
     EXPECT_EQ(field()->text(), QStringLiteral("12"));
@@ -118,13 +112,12 @@ TEST_F(TimersScreenTest, TypedCharactersAreCheckedOnEveryChange)
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(TimersScreenTest, OneAboveTheMaximumPutsTheStoredValueBack)
-{
+TEST_F(TimersScreenTest, OneAboveTheMaximumPutsTheStoredValueBack) {
     open();
     retype(QStringLiteral("256"));
-    ASSERT_EQ(prompter.texts(), std::vector<std::string>{
-                                    "The entered length 256 is not in the acceptable range.  "
-                                    "Setting length to the last entry of 25."});
+    ASSERT_EQ(prompter.texts(),
+              std::vector<std::string>{"The entered length 256 is not in the acceptable range.  "
+                                       "Setting length to the last entry of 25."});
     EXPECT_EQ(field()->text(), QStringLiteral("25"));
     EXPECT_EQ(doc.timers[kHang].length, 25);
 
@@ -133,8 +126,7 @@ TEST_F(TimersScreenTest, OneAboveTheMaximumPutsTheStoredValueBack)
     EXPECT_EQ(prompter.boxes.size(), 1u);
 }
 
-TEST_F(TimersScreenTest, ArrowsStepByOneAndStopAtTheLimits)
-{
+TEST_F(TimersScreenTest, ArrowsStepByOneAndStopAtTheLimits) {
     open();
     retype(QStringLiteral("255"));
     clickArrow(QStyle::SC_ScrollBarSubLine); // the upper arrow
@@ -153,8 +145,7 @@ TEST_F(TimersScreenTest, ArrowsStepByOneAndStopAtTheLimits)
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST_F(TimersScreenTest, SetToDefaultLengthStoresTheDefaultAndUnchecksItself)
-{
+TEST_F(TimersScreenTest, SetToDefaultLengthStoresTheDefaultAndUnchecksItself) {
     open();
     retype(QStringLiteral("99"));
     QTest::mouseClick(screen->setToDefaultBox(), Qt::LeftButton);
@@ -163,8 +154,7 @@ TEST_F(TimersScreenTest, SetToDefaultLengthStoresTheDefaultAndUnchecksItself)
     EXPECT_FALSE(screen->setToDefaultBox()->isChecked());
 }
 
-TEST_F(TimersScreenTest, CancelPutsBackOnlyTheCurrentTimer)
-{
+TEST_F(TimersScreenTest, CancelPutsBackOnlyTheCurrentTimer) {
     open();
     retype(QStringLiteral("40"));
     screen->timerList()->setCurrentRow(kId);
@@ -180,8 +170,7 @@ TEST_F(TimersScreenTest, CancelPutsBackOnlyTheCurrentTimer)
     EXPECT_EQ(closed->at(0).at(1).toBool(), false);
 }
 
-TEST_F(TimersScreenTest, EscapeAndTheCloseBoxAreCancelAndEnterDoesNothing)
-{
+TEST_F(TimersScreenTest, EscapeAndTheCloseBoxAreCancelAndEnterDoesNothing) {
     open();
     retype(QStringLiteral("7"));
     QTest::keyClick(field(), Qt::Key_Return);
@@ -192,16 +181,15 @@ TEST_F(TimersScreenTest, EscapeAndTheCloseBoxAreCancelAndEnterDoesNothing)
     ASSERT_EQ(closed->count(), 1); // reported once
 }
 
-TEST_F(TimersScreenTest, SelectionAndOkRefuseAValueOutsideTheRange)
-{
+TEST_F(TimersScreenTest, SelectionAndOkRefuseAValueOutsideTheRange) {
     doc.timers[kHang].length = 300; // above the maximum, from a document
     open();
     EXPECT_EQ(field()->text(), QStringLiteral("300"));
 
     screen->timerList()->setCurrentRow(kId);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                    "The entered length is not in the acceptable range.  "
-                                    "Setting to default value"});
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"The entered length is not in the acceptable range.  "
+                                       "Setting to default value"});
     EXPECT_EQ(screen->timerList()->currentRow(), kHang);
     EXPECT_EQ(field()->text(), QStringLiteral("30"));
 
@@ -222,8 +210,7 @@ TEST_F(TimersScreenTest, SelectionAndOkRefuseAValueOutsideTheRange)
     EXPECT_EQ(doc.timers[kHang].length, 30);
 }
 
-TEST_F(TimersScreenTest, PointerOverTheScreenShowsAReplacedDocument)
-{
+TEST_F(TimersScreenTest, PointerOverTheScreenShowsAReplacedDocument) {
     open();
     screen->timerList()->setCurrentRow(kId);
     setPointerOverMain(true);
@@ -243,8 +230,7 @@ TEST_F(TimersScreenTest, PointerOverTheScreenShowsAReplacedDocument)
     EXPECT_EQ(doc.timers[kId].length, 1234); // the refreshed value is what Cancel restores
 }
 
-TEST_F(TimersScreenTest, LeavingTheFieldForTheMainWindowResetsABadValueQuietly)
-{
+TEST_F(TimersScreenTest, LeavingTheFieldForTheMainWindowResetsABadValueQuietly) {
     doc.timers[kHang].length = 300;
     open();
     field()->setFocus();
