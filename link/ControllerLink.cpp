@@ -99,15 +99,13 @@ bool ControllerLink::dial(const std::string& phoneNumber)
 
 bool ControllerLink::awaitModemConnect()
 {
-    m_response.reset();
-    for (int i = 0; i < 40 && !m_response.hasConnect(); ++i) {
-        if (!readOnce().ok) {
-            report(kDialError);
-            abandonDial();
-            return false;
-        }
+    const Wait wait = awaitText(40, &Response::hasConnect);
+    if (wait == Wait::ReadFailed) {
+        report(kDialError);
+        abandonDial();
+        return false;
     }
-    if (!m_response.hasConnect()) {
+    if (wait == Wait::NotFound) {
         report(kModemTimeout);
         abandonDial();
         return false;
@@ -137,18 +135,9 @@ bool ControllerLink::awaitFirstPrompt(bool modem)
     const Transfer w = writeBytes("\r");
     if (!w.ok || w.count == 0)
         report(kCommError);
-    m_response.reset();
-    bool failed = false;
-    for (int i = 0; i < 7 && !m_response.hasPrompt(); ++i) {
-        if (!readOnce().ok) {
-            report(kConnectReadError);
-            failed = true;
-            break;
-        }
-    }
-    if (!failed && !m_response.hasPrompt())
-        report(kPromptTimeout);
-    if (failed || !m_response.hasPrompt()) {
+    const Wait wait = awaitText(7, &Response::hasPrompt);
+    if (wait != Wait::Found) {
+        report(wait == Wait::ReadFailed ? kConnectReadError : kPromptTimeout);
         if (modem)
             hangUpModem();
         closePort();
@@ -231,6 +220,28 @@ Transfer ControllerLink::readOnce()
     if (t.ok && t.count > 0)
         m_response.append(m_readBuffer.data(), t.count);
     return t;
+}
+
+// Reads until the awaited text has come, for as long as `reads` reads of the read time-out
+// would take. Reads return as soon as bytes arrive, so a slow line answering a byte at a time
+// must not use the budget up by the number of reads: the budget is the time, or that many
+// reads that brought nothing. The last bound holds even if the clock stood still.
+ControllerLink::Wait ControllerLink::awaitText(int reads, bool (Response::*found)() const)
+{
+    m_response.reset();
+    const std::int64_t deadline = m_clock.nowMs() + std::int64_t{reads} * m_timings.readTimeoutMs;
+    const std::int64_t readLimit = std::int64_t{reads} * 2000;
+    int empty = 0;
+    for (std::int64_t n = 0; !(m_response.*found)(); ++n) {
+        if (empty >= reads || m_clock.nowMs() >= deadline || n >= readLimit)
+            return Wait::NotFound;
+        const Transfer r = readOnce();
+        if (!r.ok)
+            return Wait::ReadFailed;
+        if (r.count == 0)
+            ++empty;
+    }
+    return Wait::Found;
 }
 
 void ControllerLink::waitUntil(std::int64_t ms)

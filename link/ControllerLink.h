@@ -79,6 +79,7 @@ private:
     bool sendPreparedLine(const std::string& line);
     bool writeCommand(const std::string& line);
     Wait awaitPrompt(int reads);
+    Wait awaitText(int reads, bool (Response::*found)() const);
     bool checkResponse(Wait wait);
     void showResponse();
 

@@ -123,16 +123,10 @@ bool ControllerLink::writeCommand(const std::string& line)
 
 ControllerLink::Wait ControllerLink::awaitPrompt(int reads)
 {
-    m_response.reset();
-    for (int i = 0; i < reads; ++i) {
-        if (!readOnce().ok) {
-            report(kReceiveError);
-            return Wait::ReadFailed;
-        }
-        if (m_response.hasPrompt())
-            return Wait::Found;
-    }
-    return Wait::NotFound;
+    const Wait wait = awaitText(reads, &Response::hasPrompt);
+    if (wait == Wait::ReadFailed)
+        report(kReceiveError);
+    return wait;
 }
 
 bool ControllerLink::checkResponse(Wait wait)

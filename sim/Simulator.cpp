@@ -70,6 +70,7 @@ void Simulator::run(int stopFd)
             std::lock_guard lock(m_mutex);
             m_bytes.append(buffer, static_cast<std::size_t>(got));
         }
+        m_pacer.startReceive();
         for (ssize_t i = 0; i < got; ++i)
             onByte(buffer[i], m_pacer.receiveByte());
     }

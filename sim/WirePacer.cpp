@@ -44,11 +44,18 @@ std::int64_t WirePacer::nowNs()
     return static_cast<std::int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
+void WirePacer::startReceive()
+{
+    m_rxStart = nowNs();
+}
+
+// Deadlines follow from the start of a burst, not from each late wake-up, so a busy machine
+// makes single bytes late but never the wire slower.
 std::int64_t WirePacer::receiveByte()
 {
     if (m_byteNs == 0)
         return nowNs();
-    m_rxFreeAt = std::max(m_rxFreeAt, nowNs()) + m_byteNs;
+    m_rxFreeAt = std::max(m_rxFreeAt, m_rxStart) + m_byteNs;
     sleepUntil(m_rxFreeAt);
     return m_rxFreeAt;
 }
@@ -57,8 +64,9 @@ bool WirePacer::send(int fd, std::string_view bytes)
 {
     if (m_byteNs == 0)
         return writeAll(fd, bytes);
+    m_txFreeAt = std::max(m_txFreeAt, nowNs());
     for (char c : bytes) {
-        m_txFreeAt = std::max(m_txFreeAt, nowNs()) + m_byteNs;
+        m_txFreeAt += m_byteNs;
         sleepUntil(m_txFreeAt);
         if (!writeAll(fd, std::string_view(&c, 1)))
             return false;

@@ -13,7 +13,10 @@ public:
 
     static std::int64_t nowNs();
 
-    // The moment a byte read just now has fully come over the wire; waits for it.
+    // Bytes just read: they were on the wire one after the other from now on (or from the
+    // end of the bytes before them).
+    void startReceive();
+    // The moment the next byte of them has fully come over the wire; waits for it.
     std::int64_t receiveByte();
     // Writes the bytes, each when the wire would have carried it. False when the line failed.
     bool send(int fd, std::string_view bytes);
@@ -21,6 +24,7 @@ public:
 private:
     std::int64_t m_byteNs;
     std::int64_t m_rxFreeAt = 0;
+    std::int64_t m_rxStart = 0;
     std::int64_t m_txFreeAt = 0;
 };
 

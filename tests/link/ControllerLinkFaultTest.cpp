@@ -65,11 +65,10 @@ TEST_F(ScriptedLink, ProductTimingsReachThePort)
     EXPECT_EQ(port.config.outputQueue, 1000u);
 }
 
-TEST_F(ScriptedLink, PromptOnTheSeventhReadConnectsAndNotOnTheEighth)
+TEST_F(ScriptedLink, PromptOnTheSeventhReadConnectsAndSevenSilentReadsTimeOut)
 {
-    port.reads.assign(6, Read{true, ""});
-    port.reads.push_back({true, "garbage DT"});
-    port.reads.push_back({true, "MF>"});
+    port.reads.assign(7, Read{true, ""});
+    port.reads.push_back({true, "DTMF>"});
     EXPECT_FALSE(link.connect(settings));
     EXPECT_THAT(prompter.texts(), ElementsAre(kPromptTimeout));
     EXPECT_EQ(port.readCalls, 7);
@@ -82,6 +81,33 @@ TEST_F(ScriptedLink, PromptOnTheSeventhReadConnectsAndNotOnTheEighth)
     EXPECT_TRUE(link.connect(settings));
     EXPECT_EQ(port.readCalls, 7);
     EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(ScriptedLink, SlowLineAnsweringAByteAtATimeIsWaitedFor)
+{
+    connectDirect();
+    // At a low rate each read brings a byte or two: far more than 15 reads for one answer.
+    const std::string answer = "N020 005 030\r\nOK\r\nDTMF>";
+    for (char c : answer)
+        port.reads.push_back({true, std::string(1, c)});
+    output.lines = {kPrompt};
+    send("N020 005 030\n");
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_THAT(port.writes, ElementsAre("N020 005 030\r")); // no resend
+    EXPECT_THAT(output.lines, ElementsAre("DTMF>N020 005 030 ", "OK ", kPrompt));
+}
+
+TEST_F(ScriptedLink, EndlessTextWithoutPromptEndsTheWait)
+{
+    connectDirect();
+    port.answer = [](const std::string&) { return std::string(); };
+    port.reads.assign(15 * 2000 + 5, Read{true, "x"}); // and the clock never moves
+    send("N1\n");
+    // The first wait ends after 2000 reads per read time-out; the resend's wait reads the
+    // five left and then times out on silence.
+    EXPECT_EQ(port.readCalls, 1 + 15 * 2000 + 5 + 15);
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_EQ(port.writes.size(), 2u); // no OK in it: sent once more
 }
 
 TEST_F(ScriptedLink, ConnectFailuresOfTheLine)
@@ -106,12 +132,14 @@ TEST_F(ScriptedLink, ModemThatNeverConnectsIsWaitedForFortyReads)
 {
     settings.connectionType = 1;
     settings.phoneNumber = "555-1234";
+    port.reads.push_back({true, ""});
     port.reads.push_back({true, "\r\nNO CARRIER\r\n"});
     port.answer = [](const std::string& w) { return w == "+++" ? std::string("\r\nOK\r\n") : std::string(); };
     EXPECT_FALSE(link.connect(settings));
     EXPECT_THAT(prompter.texts(), ElementsAre(kModemTimeout));
     EXPECT_THAT(port.writes, ElementsAre("ATDT5551234\r", "+++", "ATZ\r"));
-    EXPECT_EQ(port.readCalls, 40 + 1 + 3);
+    // Forty read time-outs; the read that brought the result text took none.
+    EXPECT_EQ(port.readCalls, 41 + 1 + 3);
     EXPECT_THAT(output.lines,
                 ElementsAre(kDialing, "5551234", kDisconnecting, kDisconnected, kUnableToConnect));
     EXPECT_FALSE(port.opened);

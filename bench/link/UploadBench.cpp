@@ -1,0 +1,154 @@
+// Upload speed against merix-sim's controller on a pseudo-terminal: answered at once, and
+// at a wire speed the simulator honours, compared with the time the bytes need on the wire.
+#include "document/Prompter.h"
+#include "link/Clock.h"
+#include "link/ControllerLink.h"
+#include "link/ControllerOutput.h"
+#include "link/TermiosSerialPort.h"
+#include "link/UploadSettings.h"
+#include "sim/PseudoTerminal.h"
+#include "sim/Simulator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using namespace merix;
+
+constexpr int kLines = 2000;
+
+class CountingPort : public SerialPort {
+public:
+    TermiosSerialPort port;
+    std::size_t sent = 0;
+    std::size_t received = 0;
+
+    OpenResult open(const std::string& d) override { return port.open(d); }
+    ConfigureResult configure(const PortConfig& c) override { return port.configure(c); }
+    void purge() override { port.purge(); }
+    Transfer write(std::string_view b) override
+    {
+        const Transfer t = port.write(b);
+        sent += t.count;
+        return t;
+    }
+    Transfer read(char* b, std::size_t n) override
+    {
+        const Transfer t = port.read(b, n);
+        received += t.count;
+        return t;
+    }
+    void close() override { port.close(); }
+    bool isOpen() const override { return port.isOpen(); }
+};
+
+class CountingOutput : public ControllerOutput {
+public:
+    std::size_t lines = 0;
+    std::string last;
+    bool addLine(const std::string& t) override { ++lines; last = t; return true; }
+    void replaceLastLine(const std::string& t) override { last = t; }
+    void clear() override { lines = 0; last.clear(); }
+    std::size_t lineCount() const override { return lines; }
+    std::string lastLine() const override { return last; }
+};
+
+class FailingPrompter : public Prompter {
+public:
+    std::string first;
+    void inform(const std::string& t) override { if (first.empty()) first = t; }
+    bool ask(const std::string& t) override { inform(t); return false; }
+};
+
+std::string commandFile()
+{
+    char name[] = "/tmp/merix-bench-XXXXXX";
+    const int fd = ::mkstemp(name);
+    ::close(fd);
+    std::ofstream out(name, std::ios::binary);
+    for (int i = 0; i < kLines; ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, "N020 %03d %03d ;timer %d\r\n", i % 1000, (i * 7) % 1000, i);
+        out << line;
+    }
+    return name;
+}
+
+void upload(benchmark::State& state, long baud)
+{
+    sim::SimOptions options;
+    options.baud = baud;
+    sim::PseudoTerminal pty;
+    sim::Simulator simulator(pty.master(), options);
+    int stop[2];
+    if (!pty.ok() || ::pipe(stop) != 0) {
+        state.SkipWithError("no pseudo-terminal");
+        return;
+    }
+    std::thread server([&] { simulator.run(stop[0]); });
+
+    const std::string file = commandFile();
+    CountingPort port;
+    SteadyClock clock;
+    CountingOutput output;
+    FailingPrompter prompter;
+    ControllerLink link(port, clock, output, prompter);
+    PortMap ports;
+    ports.setDevice(0, pty.devicePath());
+    link.setPortMap(ports);
+    UploadSettings settings;
+    settings.uploadBefore = settings.uploadAfter = 0;
+
+    double seconds = 0;
+    double wire = 0;
+    for (auto _ : state) {
+        if (!link.connect(settings)) {
+            state.SkipWithError(prompter.first.empty() ? "no connection" : prompter.first.c_str());
+            break;
+        }
+        port.sent = port.received = 0;
+        const auto start = std::chrono::steady_clock::now();
+        link.uploadCommandFiles(settings, file);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        seconds += took.count();
+        if (baud > 0)
+            wire += static_cast<double>(port.sent + port.received) * 10.0 / baud;
+        if (!prompter.first.empty() || output.last != "DTMF>") {
+            state.SkipWithError(prompter.first.empty() ? "upload did not finish" : prompter.first.c_str());
+            break;
+        }
+        link.disconnect(0);
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    if (iterations > 0) {
+        state.counters["s_per_line"] = seconds / iterations / kLines;
+        state.counters["bytes_per_line"] =
+            static_cast<double>(port.sent + port.received) / kLines;
+        if (baud > 0)
+            state.counters["ratio_to_wire"] = seconds / wire;
+    }
+    ::unlink(file.c_str());
+    const char c = 0;
+    [[maybe_unused]] const ssize_t n = ::write(stop[1], &c, 1);
+    server.join();
+    ::close(stop[0]);
+    ::close(stop[1]);
+}
+
+void BM_UploadAnsweredAtOnce(benchmark::State& state) { upload(state, 0); }
+void BM_UploadAt9600Baud(benchmark::State& state) { upload(state, 9600); }
+
+BENCHMARK(BM_UploadAnsweredAtOnce)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_UploadAt9600Baud)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();
