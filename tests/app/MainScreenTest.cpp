@@ -41,7 +41,6 @@ class MainScreenTest : public ::testing::Test {
     }
     void TearDown() override {
         prompter.answers.clear();
-        frame->setAttribute(Qt::WA_DeleteOnClose, false);
         frame.reset();
     }
 
