@@ -178,7 +178,8 @@ TEST_F(MainScreenTest, FileCommandsFromTheKeyboardAndTheMenu) {
     std::ofstream(folder.file("notes.txt")) << "just some notes\r\n";
     chooser.openAnswers.push_back(folder.file("notes.txt"));
     QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier); // asked to save: No
-    EXPECT_EQ(lastBox(), "Cannot load " + folder.file("notes.txt") + " - This file is not an MERIX file.");
+    EXPECT_EQ(lastBox(),
+              "Cannot load " + folder.file("notes.txt") + " - This file is not an MERIX file.");
     EXPECT_EQ(doc.document().documentPath(), folder.file("MERX_1.MRX"));
 
     std::ofstream(folder.file("MERX_1.REF"), std::ios::trunc) << "uploaded\r\n";
