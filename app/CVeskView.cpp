@@ -154,7 +154,6 @@ void CVeskView::onScreenButton(ScreenId screen) {
         m_prompter.inform(screenNotAvailableMessage(screen));
         return;
     }
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(window, &EditingScreen::screenClosed, this, &CVeskView::onScreenClosed,
             Qt::QueuedConnection);
     connect(window, &EditingScreen::openScreenRequested, this, &CVeskView::onScreenButton,

@@ -1,10 +1,11 @@
 #include "cli/Args.h"
+#include "cli/CatalogFolder.h"
+#include "cli/CliPrompter.h"
 #include "cli/Commands.h"
 
 #include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
 #include "document/DocumentFile.h"
-#include "document/Prompter.h"
 #include "generator/CommandFileGenerator.h"
 #include "link/UploadSettings.h"
 
@@ -16,20 +17,15 @@ namespace merix::cli {
 
 namespace {
 
-const char* const kGenerateUsage = "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all]\n";
+const char* const kGenerateUsage = "generate DOC [--catalogs DIR] [--option last|init|all]";
 
-// Message boxes become lines on standard error; a question is answered No.
-class ErrorStreamPrompter : public Prompter {
+// Remembers whether the run told the user anything: every such message is a failure.
+class CountingPrompter : public CliPrompter {
 public:
     void inform(const std::string& text) override
     {
-        std::fprintf(stderr, "%s\n", text.c_str());
+        CliPrompter::inform(text);
         m_reported = true;
-    }
-    bool ask(const std::string& text) override
-    {
-        inform(text);
-        return false;
     }
     bool reported() const { return m_reported; }
 
@@ -37,7 +33,7 @@ private:
     bool m_reported = false;
 };
 
-std::optional<int> parseOption(const std::string& word)
+std::optional<int> optionNamed(const std::string& word)
 {
     if (word == "last")
         return kChangesSinceLastUpload;
@@ -48,7 +44,8 @@ std::optional<int> parseOption(const std::string& word)
     return std::nullopt;
 }
 
-// The option stored beside the document, or changes since the last upload without one.
+// The option stored beside the document; without a settings file, changes since the
+// last upload.
 int storedOption(const std::string& documentPath, const std::string& startupDirectory)
 {
     UploadSettings settings;
@@ -60,8 +57,9 @@ int storedOption(const std::string& documentPath, const std::string& startupDire
 bool openDocument(ConfigDocument& doc, const std::string& path, Prompter& prompter)
 {
     if (!isDocumentFile(path)) {
-        prompter.inform("Cannot load " + std::filesystem::absolute(path).string() +
-                        " - This file is not an MERIX file.");
+        std::error_code ec;
+        const auto full = std::filesystem::absolute(path, ec);
+        prompter.inform("Cannot load " + (ec ? path : full.string()) + " - This file is not an MERIX file.");
         return false;
     }
     if (!loadCatalogs(doc, prompter))
@@ -78,15 +76,15 @@ int runGenerate(int argc, char** argv)
 {
     const Args args(argc, argv, 2);
     const std::optional<std::string> optionWord = args.value("option");
-    const std::optional<int> option = optionWord ? parseOption(*optionWord) : std::nullopt;
-    if (!args.ok({"catalogs", "option"}) || args.positional().size() != 1 || (optionWord && !option)) {
-        std::fputs(kGenerateUsage, stderr);
-        return kExitUsage;
-    }
+    const std::optional<int> option = optionWord ? optionNamed(*optionWord) : std::nullopt;
+    if (!args.ok({"catalogs", "option"}) || args.positional().size() != 1 || (optionWord && !option))
+        return usage(kGenerateUsage);
     const std::string path = args.positional()[0];
+
     ConfigDocument doc;
-    doc.setStartupDirectory(args.value("catalogs").value_or("."));
-    ErrorStreamPrompter prompter;
+    if (auto problem = useCatalogFolder(doc, args))
+        return fail(*problem);
+    CountingPrompter prompter;
     if (!openDocument(doc, path, prompter))
         return kExitFailure;
 

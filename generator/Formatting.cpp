@@ -30,12 +30,16 @@ std::string commandNumberText(int number, bool withPrefix)
 
 std::string padByValue(std::string_view text)
 {
-    return zeros(leadingInteger(text)) + std::string(text);
+    std::string out = zeros(leadingInteger(text));
+    out += text;
+    return out;
 }
 
 std::string padByValue(long value)
 {
-    return zeros(value) + std::to_string(value);
+    std::string out = zeros(value);
+    out += std::to_string(value);
+    return out;
 }
 
 std::string padByLength(std::string_view text)
@@ -51,7 +55,10 @@ std::string padByLength(std::string_view text)
 
 std::string twoDigitPad(int value)
 {
-    return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+    std::string out = std::to_string(value);
+    if (value < 10)
+        out.insert(out.begin(), '0');
+    return out;
 }
 
 std::string fourDigitField(int value, int maximum)

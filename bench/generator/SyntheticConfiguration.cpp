@@ -54,14 +54,21 @@ std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const Synth
               }));
     out.write("messages.cfg", list("Messages", size.messages, [&](int i) {
                   std::string text;
-                  for (int w = 0; w < size.wordsPerMessage; ++w)
-                      text += (w ? " " : "") + word((i * 7 + w) % kWords);
+                  for (int w = 0; w < size.wordsPerMessage; ++w) {
+                      if (w)
+                          text += ' ';
+                      text += word((i * 7 + w) % kWords);
+                  }
                   return "Message" + std::to_string(i) + ",Message," + digits(i % 1000, 3) +
                          ",Voice,NOCOMMAND,000," + text + ",A spoken message";
               }));
     out.write("dvr.cfg", list("DVR", 10, [](int i) { return "Track" + std::to_string(i) + ",A track"; }));
     out.write("users.cfg", list("Users", size.users, [](int i) {
-                  return "Usr" + digits(i, 4) + ",User,The user in slot " + std::to_string(i);
+                  std::string line = "Usr";
+                  line += digits(i, 4);
+                  line += ",User,The user in slot ";
+                  line += std::to_string(i);
+                  return line;
               }));
     out.write("io.cfg", list("IO", 20, [](int i) {
                   return std::string(i % 2 ? "Input" : "Analog") + std::to_string(i) + ",Point," +
@@ -113,6 +120,7 @@ void fillSyntheticValues(ConfigDocument& doc, const SyntheticSize& size)
 {
     for (MacroEntry& m : doc.macros) {
         m.lines.clear();
+        m.lines.reserve(static_cast<std::size_t>(size.linesPerMacro));
         for (int l = 0; l < size.linesPerMacro; ++l)
             m.lines.push_back({std::to_string(l * 7 % 1000), "1 2 3"});
     }

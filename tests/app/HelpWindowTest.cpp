@@ -6,8 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+
+#include "app/CVeskView.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +36,37 @@ TEST(HelpWindowTest, HelpMenuOpensTheManualFromTheResources) {
     EXPECT_EQ(frame.findChildren<HelpWindow*>().size(), 1); // one window, another page
     EXPECT_TRUE(help->findChild<QTextBrowser*>()->toPlainText().contains(
         QStringLiteral("Using this help window")));
+}
+
+} // namespace
+} // namespace merix
+
+namespace merix {
+namespace {
+
+TEST(ModalCommandsTest, AboutBoxAndPrintPreviewOpenAndClose) {
+    test::RecordingPrompter prompter;
+    test::ScriptedChooser chooser;
+    CVeskDoc doc(prompter, chooser);
+    CMainFrame frame(doc, prompter, nullptr);
+    frame.view()->setSplashMilliseconds(0);
+    frame.resize(900, 700);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.view()->firstPaintDone(); }));
+
+    for (const char* command : {"About MERIX...", "Print Preview"}) {
+        QString seen;
+        QTimer::singleShot(300, [&seen] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            seen = QString::fromUtf8(modal->metaObject()->className());
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+        });
+        frame.command(QString::fromUtf8(command))->trigger();
+        EXPECT_FALSE(seen.isEmpty()) << command;
+    }
 }
 
 } // namespace

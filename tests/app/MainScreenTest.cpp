@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace merix {
@@ -44,7 +45,6 @@ class MainScreenTest : public ::testing::Test {
     }
     void TearDown() override {
         prompter.answers.clear();
-        frame->setAttribute(Qt::WA_DeleteOnClose, false);
         frame.reset();
     }
 
@@ -179,6 +179,38 @@ TEST_F(MainScreenTest, UploadSavesGeneratesAndOpensTheTerminalWindowOverTheMainW
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.CMD")));
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.SER")));
     EXPECT_TRUE(fs::exists(folder.file("BEFORE.CMD")));
+}
+
+TEST_F(MainScreenTest, FileCommandsFromTheKeyboardAndTheMenu) {
+    frame->activateWindow();
+    QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(doc.document().documentPath(), folder.file("MERX_1.MRX"));
+    doc.document().timers[1].length = 612;
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier); // no dialog after New
+    ASSERT_TRUE(fs::exists(folder.file("MERX_1.MRX")));
+    EXPECT_TRUE(prompter.boxes.empty());
+
+    std::ofstream(folder.file("notes.txt")) << "just some notes\r\n";
+    chooser.openAnswers.push_back(folder.file("notes.txt"));
+    QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier); // asked to save: No
+    EXPECT_EQ(lastBox(),
+              "Cannot load " + folder.file("notes.txt") + " - This file is not an MERIX file.");
+    EXPECT_EQ(doc.document().documentPath(), folder.file("MERX_1.MRX"));
+
+    std::ofstream(folder.file("MERX_1.REF"), std::ios::trunc) << "uploaded\r\n";
+    chooser.saveAnswers.push_back(folder.file("club.mrx"));
+    frame->command(QStringLiteral("Save As..."))->trigger();
+    EXPECT_EQ(frame->windowTitle(), QString::fromStdString(folder.file("club.mrx")) +
+                                        QStringLiteral(" - MERIX for Windows"));
+    std::ifstream copy(folder.file("club.REF"), std::ios::binary);
+    std::string line;
+    std::getline(copy, line);
+    EXPECT_EQ(line, "uploaded\r");
+
+    chooser.openAnswers.push_back(folder.file("MERX_1.MRX"));
+    frame->command(QStringLiteral("Open..."))->trigger();
+    EXPECT_EQ(doc.document().timers[1].length, 612);
+    EXPECT_TRUE(doc.document().refreshFlag(ScreenId::Timers));
 }
 
 TEST_F(MainScreenTest, ClosingAsksToSaveOnlyWithADocument) {

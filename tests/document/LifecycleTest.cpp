@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 namespace merix {
 namespace {
 
@@ -177,6 +179,20 @@ TEST_F(LifecycleTest, SaveAsCarriesTheCopiesOverToTheNewName) {
     EXPECT_EQ(readAll(path("club.REF")), "last upload\r\n");
     EXPECT_EQ(readAll(path("club.INI")), "at creation\r\n");
     EXPECT_EQ(readAll(path("MERX_1.REF")), "last upload\r\n");
+}
+
+TEST_F(LifecycleTest, SaveAsUnderTheSameNameLeavesTheCopiesAlone) {
+    ASSERT_TRUE(doc.newDocument());
+    ASSERT_TRUE(doc.save());
+    struct stat before {};
+    ASSERT_EQ(::stat(path("MERX_1.REF").c_str(), &before), 0);
+    chooser.saveAnswers.push_back(path("MERX_1.MRX"));
+
+    ASSERT_TRUE(doc.saveAs());
+    struct stat after {};
+    ASSERT_EQ(::stat(path("MERX_1.REF").c_str(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino); // not even rewritten with the same bytes
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(LifecycleTest, SaveAsWithoutDocumentSavesCatalogDefaultsAndCopiesNothing) {

@@ -93,6 +93,27 @@ TEST_F(CliGenerate, ComparesTheDocumentWithTheChosenCopy)
     EXPECT_NE(readWhole(commandFile()).find("\r\nN020 005 030;set timer number 5 to 30\r\n"), std::string::npos);
 }
 
+TEST_F(CliGenerate, NewDocumentOfTheSampleCatalogs)
+{
+    const std::string sample = " --catalogs " + quoted(MERIX_SAMPLE_CATALOGS);
+    const std::string command = quoted(MERIX_CLI) + " new " + document() + sample;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    EXPECT_EQ(cli(document() + sample + " --option last").status, 0);
+    EXPECT_EQ(readWhole(commandFile()), expected("frame-only.CMD"));
+
+    const CliRun all = cli(document() + sample + " --option all");
+    EXPECT_EQ(all.status, 0) << all.err;
+    const std::string text = readWhole(commandFile());
+    EXPECT_EQ(text.rfind(";set macro 206 to OK\r\nN053 206 032 OK\r\n", 0), 0u);
+    const std::string end = "\r\n;end of misc setup\r\n\r\n;end of file\r\n";
+    ASSERT_GT(text.size(), end.size());
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+    // Every section of the sample set writes commands.
+    for (const char* command : {"\r\nN020 ", "\r\nN056 ", "\r\nN102 ", "\r\nN010 ", "\r\nN042 ", "\r\nN007 "})
+        EXPECT_NE(text.find(command), std::string::npos) << command;
+}
+
 TEST_F(CliGenerate, FailuresReportTheSystemsMessage)
 {
     writeWhole(dir() / "plain.txt", "no header here\r\n");
