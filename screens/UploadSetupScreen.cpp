@@ -168,7 +168,7 @@ QWidget* UploadSetupScreen::buildSideFiles() {
         auto* label = new QLabel(QStringLiteral("Filename:"), group);
         field = new QLineEdit(group);
         field->setMaxLength(kFileNameCharacters);
-        field->setMinimumWidth(220);
+        field->setMinimumWidth(300);
         label->setBuddy(field);
         edit = new QPushButton(QStringLiteral("Edit"), group);
         edit->setAutoDefault(false);

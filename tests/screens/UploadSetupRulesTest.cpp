@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace merix {
 namespace {
 
@@ -21,6 +23,11 @@ struct PhoneCase {
     const char16_t* invalid;
     int caret;
 };
+
+// The typed text names a case in the test list.
+void PrintTo(const PhoneCase& c, std::ostream* os) {
+    *os << utf8(c.typed);
+}
 
 class PhoneNumberRuleTest : public ::testing::TestWithParam<PhoneCase> {};
 
