@@ -172,7 +172,7 @@ void CVeskView::onScreenClosed(ScreenId screen, bool /*ok*/) {
 }
 
 void CVeskView::onUploadButton() {
-    runUploadCommand(m_doc, m_prompter, m_busy);
+    runUploadCommand(m_doc, m_prompter, m_busy, window());
 }
 
 } // namespace merix

@@ -5,30 +5,44 @@
 #include "document/Prompter.h"
 #include "generator/CommandFileGenerator.h"
 #include "link/UploadSettings.h"
+#include "screens/PortMapSettings.h"
+#include "screens/TerminalWindow.h"
+#include "screens/TextEditorLauncher.h"
+#include "screens/UploadSession.h"
 
 namespace merix {
 
-void runUploadCommand(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy) {
+std::optional<std::string> prepareUpload(CVeskDoc& doc, UploadSettings& settings,
+                                         Prompter& prompter, BusyIndicator* busy) {
     const ConfigDocument& config = doc.document();
     if (const auto refusal = refusalToUpload(config)) {
         prompter.inform(*refusal);
-        return;
+        return std::nullopt;
     }
-    UploadSettings settings;
     loadUploadSettings(settings, config.documentPath(), config.startupDirectory());
     ensureSideFiles(config.startupDirectory());
     // The file on disk must be what is compared and uploaded; a failed write was reported.
     if (!doc.save())
-        return;
-    const CommandFileResult result =
-        generateCommandFile(config, settings.uploadOption, prompter, busy);
+        return std::nullopt;
+    CommandFileResult result = generateCommandFile(config, settings.uploadOption, prompter, busy);
     if (!result.produced()) {
         prompter.inform("Error in generating the command file.");
-        return;
+        return std::nullopt;
     }
-    prompter.inform("The command file " + result.path +
-                    " is ready.  Sending it to the controller comes with the Terminal Window in a "
-                    "later version of the editor.");
+    return std::move(result.path);
+}
+
+void runUploadCommand(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent) {
+    // One record for the whole upload, read afresh each time from the document's settings file.
+    UploadSettings settings;
+    auto commandFile = prepareUpload(doc, settings, prompter, busy);
+    if (!commandFile)
+        return;
+    DesktopTextEditor editor;
+    UploadSession session{
+        doc.document(), settings, std::move(*commandFile), loadPortMap(), prompter, busy, editor};
+    TerminalWindow window(session, parent);
+    window.exec();
 }
 
 } // namespace merix

@@ -33,7 +33,8 @@ CommandFileResult failed(Prompter& prompter, std::string message)
     return {std::string(), std::move(message)};
 }
 
-// Chooses the copy to compare with; nullopt changes mean everything is written.
+// The change flags against the copy the option chooses; everything is written for the
+// option "everything" and when that copy is missing.
 struct Comparison {
     bool documentUnreadable = false;
     DocumentChanges changes;
@@ -53,7 +54,8 @@ Comparison compareWithCopy(const ConfigDocument& doc, int uploadOption)
     return {false, std::move(*changes)};
 }
 
-// The first of cw.cfg and wordlist.cfg that cannot be read, with its message.
+// The word and CW tables, or the message for the first of cw.cfg and wordlist.cfg that
+// cannot be read.
 struct SpokenTables {
     std::string missing;
     CaseFreeTable words;

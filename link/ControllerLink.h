@@ -25,7 +25,7 @@ struct LinkTimings {
     int writeTimeoutMs = 1000;
     int connectPauseMs = 2000; // after the modem's CONNECT
     int hangUpLimitMs = 10000; // for the modem's OK after "+++"
-    int guardTimeMs = 1000;    // of silence before and after "+++"
+    int guardTimeMs = 1100;    // of silence around "+++": a modem's 1 s and a margin
 };
 
 // The connection to one controller, directly or through a modem, and the line-by-line

@@ -3,12 +3,16 @@
 #include "document/DocumentLifecycle.h"
 #include "screens/EditingScreen.h"
 #include "screens/PointerOverMain.h"
+#include "screens/TerminalWindow.h"
 #include "screens/TimersScreen.h"
+#include "screens/UploadSetupScreen.h"
 #include "tests/screens/GuiTestSupport.h"
+#include "tests/screens/ModalAnswer.h"
 #include "tests/support/RecordingPrompter.h"
 
 #include <QAction>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
 
@@ -154,16 +158,27 @@ TEST_F(MainScreenTest, NewTwiceNumbersOnAndAsksToSave) {
     EXPECT_FALSE(fs::exists(folder.file("MERX_1.MRX")));
 }
 
-TEST_F(MainScreenTest, UploadSavesTheDocumentAndGeneratesTheCommandFile) {
+TEST_F(MainScreenTest, UploadSavesGeneratesAndOpensTheTerminalWindowOverTheMainWindow) {
     frame->command(QStringLiteral("New"))->trigger();
     doc.document().timers[0].length = 77;
+    // A new document has no settings file: Upload Setup comes first (a modem, so that nothing
+    // connects), then the Terminal Window, closed with OK.
+    const auto setup = test::whenModal<UploadSetupScreen>([](UploadSetupScreen* screen) {
+        screen->connectionButton(1)->click();
+        screen->okButton()->click();
+    });
+    QWidget* terminalParent = nullptr;
+    const auto terminal = test::whenModal<TerminalWindow>([&](TerminalWindow* window) {
+        terminalParent = window->parentWidget();
+        EXPECT_TRUE(QTest::qWaitFor([window] { return window->openingDone(); }));
+        window->okButton()->click();
+    });
     click(kUpload);
+    EXPECT_EQ(terminalParent, frame.get());
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.MRX")));
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.CMD")));
+    EXPECT_TRUE(fs::exists(folder.file("MERX_1.SER")));
     EXPECT_TRUE(fs::exists(folder.file("BEFORE.CMD")));
-    EXPECT_EQ(lastBox().rfind("The command file " + folder.file("MERX_1.CMD") + " is ready.", 0),
-              0u)
-        << lastBox();
 }
 
 TEST_F(MainScreenTest, FileCommandsFromTheKeyboardAndTheMenu) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <sstream>
 #include <unistd.h>
 
@@ -216,6 +217,34 @@ TEST(ChangeDetection, HugeOrNegativeCountsEndAtTheEndOfTheFile)
     std::istringstream garbage(std::string("\0\xff[\n\n\n", 6));
     const DocumentChanges none = compareDocuments(empty, garbage);
     EXPECT_TRUE(none.timers(0));
+}
+
+TEST(ChangeDetection, AnyBytesAreWalkedWithoutHarm)
+{
+    // Pieces of real files mixed with noise, so the walk meets counts, headers and junk.
+    const std::string real = documentText(sample());
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 300; ++round) {
+        std::string a, b;
+        for (std::string* s : {&a, &b}) {
+            const std::size_t pieces = next() % 12;
+            for (std::size_t i = 0; i < pieces; ++i) {
+                if (next() % 2) {
+                    const std::size_t from = next() % real.size();
+                    *s += real.substr(from, next() % 400);
+                } else {
+                    for (std::size_t n = next() % 40; n > 0; --n)
+                        *s += static_cast<char>(next() >> 24);
+                }
+            }
+        }
+        std::istringstream d(a);
+        std::istringstream c(b);
+        const DocumentChanges changes = compareDocuments(d, c);
+        // Entries the document file cannot hold are always written.
+        EXPECT_TRUE(changes.miscSetup(1u << 20));
+    }
 }
 
 TEST(ChangeDetection, MissingDocumentFileIsAFailureAndAMissingCopyChangesAll)

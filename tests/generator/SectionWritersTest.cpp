@@ -422,18 +422,6 @@ TEST(ToneSection, SecondCwFrequencyWritesBothFrequencies)
     EXPECT_EQ(toneSection({21}), "\n;set up tones\nN042 8 27;set cw speed for port 8 to 27\n;end of tones\n");
 }
 
-TEST(ToneSection, CoverToneDelayWritesTheWholeMacro)
-{
-    EXPECT_EQ(toneSection({27}), "\n;set up tones\n\n;program macro 210 (DTMF Cover Tone)\n"
-                                 "N055 210\nN056 210 040 0100 0020 1000 0000\n\n;end of tones\n");
-}
-
-TEST(ToneSection, ReverseRingDelayWritesTheRingWithoutIt)
-{
-    EXPECT_EQ(toneSection({31}), "\n;set up tones\nN136 2000 0440 0480;set reverse patch ring tone\n;end of tones\n");
-    EXPECT_EQ(toneSection({32, 40, 63}), "\n;set up tones\n;end of tones\n");
-}
-
 PortSetup port()
 {
     PortSetup s;
@@ -477,24 +465,6 @@ TEST(PortSection, EveryCommandOfOnePort)
               "\nN078 2 1 0 #;setup port 2 with (command chaining - on) (timed execution - off) "
               "and the force execution digit #"
               "\n;end of misc setup\n");
-}
-
-TEST(PortSection, PasswordSystemOnlyFromPortOne)
-{
-    ConfigDocument doc;
-    doc.ports[0].PasswordSystem = 1;
-    doc.ports[1].PasswordSystem = 0;
-    EXPECT_EQ(portSection(doc, {6, 22}), "\n;misc setup\nN190 000 0;activate password system\n;end of misc setup\n");
-    doc.ports[0].PasswordSystem = 0;
-    EXPECT_EQ(portSection(doc, {6}), "\n;misc setup\nN190 000 7;deactivate password system\n;end of misc setup\n");
-}
-
-TEST(PortSection, AccessModeOnlyWhenTheNameIsInTheTableExactly)
-{
-    ConfigDocument doc;
-    doc.ports[0].AccessMode = "carrier";
-    doc.ports[2].AccessMode = "Nowhere";
-    EXPECT_EQ(portSection(doc, {7, 39}), "\n;misc setup\n;end of misc setup\n");
 }
 
 TEST(PortSection, PreaccessOffAndRepeater)

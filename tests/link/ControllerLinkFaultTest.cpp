@@ -178,9 +178,9 @@ TEST_F(ScriptedLink, HangUpKeepsGuardTimesAndGivesUpAfterTenSeconds)
     output.lines.clear();
     clock.now += 300; // the last write was 300 ms ago
     link.disconnect(1);
-    // One second of silence before "+++"; no OK, so the wait runs out after 10 s of reads.
+    // The guard time of silence before "+++"; no OK, so the wait runs out after 10 s of reads.
     ASSERT_GE(clock.sleeps.size(), 1u);
-    EXPECT_EQ(clock.sleeps[0], 700);
+    EXPECT_EQ(clock.sleeps[0], 800);
     EXPECT_THAT(port.writes, ElementsAre("ATDT5551234\r", "\r", "+++", "ATZ\r"));
     EXPECT_EQ(port.readCalls, 3 + 10 + 3);
     EXPECT_THAT(output.lines,
@@ -191,9 +191,9 @@ TEST_F(ScriptedLink, HangUpWaitsTheGuardTimeAfterAQuickOk)
 {
     port.answer = [](const std::string& w) { return w == "+++" ? std::string("OK") : std::string(); };
     link.hangUpModem();
-    // "OK" arrived at once; "ATZ" still waits until a second after "+++".
+    // "OK" arrived at once; "ATZ" still waits for the guard time after "+++".
     ASSERT_EQ(clock.sleeps.size(), 1u);
-    EXPECT_EQ(clock.sleeps[0], 1000);
+    EXPECT_EQ(clock.sleeps[0], 1100);
     EXPECT_THAT(port.writes, ElementsAre("+++", "ATZ\r"));
 }
 

@@ -1,0 +1,357 @@
+// The Terminal Window against merix-sim on a pseudo-terminal, reached through the port map
+// in the profile settings.
+#include "screens/TerminalWindow.h"
+#include "document/SideFiles.h"
+#include "screens/UploadFileScreen.h"
+#include "screens/UploadSetupScreen.h"
+#include "tests/screens/ModalAnswer.h"
+#include "tests/screens/SimProcess.h"
+#include "tests/screens/UploadFixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+
+namespace merix {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::whenModal;
+using Lines = std::vector<std::string>;
+
+const std::string kNotConnectedForCommand = "Connect to the controller before uploading a command.";
+
+class TerminalWindowTest : public test::UploadFixture {
+  protected:
+    void startController(QStringList options = {}) {
+        sim = std::make_unique<test::SimProcess>(options);
+        ASSERT_FALSE(sim->device().empty());
+        mapPort(0, sim->device());
+    }
+
+    void writeSettingsFile() { ASSERT_EQ(saveUploadSettings(settings, documentPath()), ""); }
+
+    void openWindow() {
+        window = std::make_unique<TerminalWindow>(makeSession(), nullptr);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->openingDone(); }, 20000));
+    }
+
+    // A window connected directly to the controller.
+    void openConnected() {
+        startController();
+        writeSettingsFile();
+        openWindow();
+        ASSERT_TRUE(window->isConnected());
+    }
+
+    Lines lines() const { return test::listLines(window->outputList()); }
+    std::string lastLine() const { return lines().empty() ? std::string() : lines().back(); }
+    Lines tail(std::size_t n) const {
+        const Lines all = lines();
+        return Lines(all.end() - static_cast<std::ptrdiff_t>(std::min(n, all.size())), all.end());
+    }
+
+    std::unique_ptr<test::SimProcess> sim;
+    std::unique_ptr<TerminalWindow> window;
+};
+
+TEST_F(TerminalWindowTest, ADirectConnectionWithItsSettingsFileConnectsAtOnce) {
+    startController();
+    writeSettingsFile();
+    openWindow();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Terminal Window"));
+    EXPECT_TRUE(window->isConnected());
+    EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>"}));
+    // One carriage return and nothing else went out.
+    EXPECT_EQ(sim->lines(), Lines{""});
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(TerminalWindowTest, AModemConnectionWaitsForConnect) {
+    startController({QStringLiteral("--modem")});
+    settings.connectionType = 1;
+    writeSettingsFile();
+    openWindow();
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_TRUE(lines().empty());
+    EXPECT_TRUE(sim->lines().empty());
+}
+
+TEST_F(TerminalWindowTest, WithoutASettingsFileUploadSetupComesFirstAndAgainAfterCancel) {
+    startController();
+    bool asked = false;
+    const auto answer = whenModal<UploadSetupScreen>([&](UploadSetupScreen* setup) {
+        asked = true;
+        // Nothing is connected while the user is still choosing.
+        EXPECT_TRUE(sim->lines().empty());
+        setup->cancelButton()->click();
+    });
+    openWindow();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(window->isConnected());
+    EXPECT_FALSE(fs::exists(settingsFilePath(documentPath())));
+    window->okButton()->click();
+
+    asked = false;
+    const auto secondAnswer = whenModal<UploadSetupScreen>([&](UploadSetupScreen* setup) {
+        asked = true;
+        setup->okButton()->click();
+    });
+    openWindow();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(fs::exists(settingsFilePath(documentPath())));
+}
+
+TEST_F(TerminalWindowTest, ConnectUploadDisconnectSendsTheFilesAndWritesTheReferenceCopy) {
+    startController();
+    writeSettingsFile();
+    fs::remove(referenceCopyPath(documentPath()));
+    openWindow();
+    window->connectUploadDisconnectButton()->click();
+    EXPECT_FALSE(window->isConnected());
+    // Before file, the command file's preamble, after file; comments stripped, blank lines not
+    // sent.
+    EXPECT_EQ(sim->lines(), (Lines{"", "N050 0", "N053 206 032 OK", "N078 400 !", "N050 01"}));
+    const Lines shown = lines();
+    ASSERT_GE(shown.size(), 4u);
+    EXPECT_EQ(shown[0], "Already Connected");
+    EXPECT_EQ(tail(3), (Lines{"Finished Upload", "DTMF>", "Disconnected"}));
+    EXPECT_EQ(readFile(referenceCopyPath(documentPath())), readFile(documentPath()));
+    EXPECT_EQ(window->focusWidget(), window->outputList());
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(TerminalWindowTest, UploadCommandFilesKeepsTheConnection) {
+    openConnected();
+    settings.uploadBefore = 0;
+    fs::remove(referenceCopyPath(documentPath()));
+    window->uploadButton()->click();
+    EXPECT_TRUE(window->isConnected());
+    EXPECT_EQ(sim->lines(), (Lines{"", "N053 206 032 OK", "N078 400 !", "N050 01"}));
+    EXPECT_EQ(tail(2), (Lines{"Finished Upload", "DTMF>"}));
+    EXPECT_EQ(readFile(referenceCopyPath(documentPath())), readFile(documentPath()));
+    EXPECT_EQ(window->focusWidget(), window->outputList());
+}
+
+TEST_F(TerminalWindowTest, UploadCommandFilesNeedsAConnection) {
+    startController();
+    settings.connectionType = 1; // no automatic connect
+    writeSettingsFile();
+    fs::remove(referenceCopyPath(documentPath()));
+    openWindow();
+    window->uploadButton()->click();
+    EXPECT_EQ(
+        prompter.texts(),
+        Lines{"Must be connected to controller before uploading.  If unable to connect, check "
+              "the settings on the upload setup window."});
+    EXPECT_FALSE(fs::exists(referenceCopyPath(documentPath())));
+}
+
+TEST_F(TerminalWindowTest, AFailedUploadStillWritesTheReferenceCopy) {
+    openConnected();
+    fs::remove(referenceCopyPath(documentPath()));
+    sim->stop(); // the controller goes away under the open line
+    window->uploadButton()->click();
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_FALSE(prompter.boxes.empty());
+    EXPECT_EQ(lastLine(), "Disconnected");
+    EXPECT_EQ(readFile(referenceCopyPath(documentPath())), readFile(documentPath()));
+}
+
+TEST_F(TerminalWindowTest, ChangingThePortInSetupDisconnectsWithItsLine) {
+    openConnected();
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+        setup->portButton(1)->click();
+        setup->okButton()->click();
+    });
+    window->setupButton()->click();
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>", "Disconnected",
+                              "Upload Connect Options have changed.  Must reconnect."}));
+}
+
+TEST_F(TerminalWindowTest, ChangingThePortsDeviceInSetupDisconnectsToo) {
+    openConnected();
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+        setup->deviceList(0)->setCurrentText(QStringLiteral("/dev/ttyUSB9"));
+        setup->okButton()->click();
+    });
+    window->setupButton()->click();
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_EQ(lastLine(), "Upload Connect Options have changed.  Must reconnect.");
+}
+
+TEST_F(TerminalWindowTest, ChangingThePhoneNumberOrTheUploadOptionKeepsTheConnection) {
+    openConnected();
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+        QTest::keyClicks(setup->phoneField(), QStringLiteral("555-1234"));
+        setup->optionButton(2)->click();
+        setup->okButton()->click();
+    });
+    window->setupButton()->click();
+    EXPECT_TRUE(window->isConnected());
+    EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>"}));
+    EXPECT_EQ(settings.phoneNumber.str(), "555-1234");
+}
+
+TEST_F(TerminalWindowTest, SwitchingAModemToDirectInSetupStillHangsTheModemUp) {
+    startController({QStringLiteral("--modem"), QStringLiteral("--connect-delay"),
+                     QStringLiteral("50"), QStringLiteral("--guard"), QStringLiteral("100")});
+    settings.connectionType = 1;
+    settings.phoneNumber = "(555) 123-4567";
+    writeSettingsFile();
+    openWindow();
+    window->connectButton()->click();
+    ASSERT_TRUE(window->isConnected());
+    const auto answer = whenModal<UploadSetupScreen>([](UploadSetupScreen* setup) {
+        setup->connectionButton(0)->click();
+        setup->okButton()->click();
+    });
+    window->setupButton()->click();
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_EQ(settings.connectionType, 0);
+    EXPECT_EQ(tail(4), (Lines{"Disconnecting", "Disconnected", "Disconnected",
+                              "Upload Connect Options have changed.  Must reconnect."}));
+    const Lines sent = sim->lines();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.front(), "ATDT5551234567");
+    EXPECT_EQ(sent.back(), "ATZ");
+}
+
+TEST_F(TerminalWindowTest, ATypedCommandWithoutAConnectionIsRefusedOnce) {
+    startController();
+    settings.connectionType = 1;
+    writeSettingsFile();
+    openWindow();
+    window->commandField()->setFocus();
+    QTest::keyClicks(window->commandField(), QStringLiteral("N"));
+    EXPECT_EQ(prompter.texts(), Lines{kNotConnectedForCommand});
+    EXPECT_TRUE(window->commandField()->text().isEmpty());
+    EXPECT_TRUE(sim->lines().empty());
+}
+
+TEST_F(TerminalWindowTest, EnterSendsTheTypedCommandAndEmptiesTheField) {
+    openConnected();
+    window->commandField()->setFocus();
+    QTest::keyClicks(window->commandField(), QStringLiteral("N050 0;off"));
+    QTest::keyClick(window->commandField(), Qt::Key_Return);
+    EXPECT_TRUE(window->commandField()->text().isEmpty());
+    // Sent as typed, comment and all; the echo follows the prompt as on a terminal.
+    EXPECT_EQ(sim->lines(), (Lines{"", "N050 0;off"}));
+    EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>N050 0;off ", "OK ", "DTMF>"}));
+    EXPECT_TRUE(window->isConnected());
+
+    // Enter on an empty field sends nothing.
+    QTest::keyClick(window->commandField(), Qt::Key_Return);
+    EXPECT_EQ(sim->lines().size(), 2u);
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(TerminalWindowTest, APastedCommandIsCutTo1498Characters) {
+    openConnected();
+    window->commandField()->setText(QString(2000, u'7'));
+    EXPECT_EQ(prompter.texts(), Lines{"The length of a command can not exceed 1498 characters."});
+    EXPECT_EQ(window->commandField()->text().size(), 1498);
+}
+
+TEST_F(TerminalWindowTest, UploadOtherFileCancelledSendsNothingAndProposesTheCommandFileAgain) {
+    openConnected();
+    QString proposed;
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+        proposed = screen->fileField()->text();
+        screen->fileField()->setText(QStringLiteral("/tmp/other.cmd"));
+        screen->cancelButton()->click();
+    });
+    window->uploadOtherButton()->click();
+    EXPECT_EQ(proposed.toStdString(), commandFile);
+    EXPECT_EQ(sim->lines(), Lines{""});
+    EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>"}));
+
+    const auto secondAnswer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+        proposed = screen->fileField()->text();
+        screen->cancelButton()->click();
+    });
+    window->uploadOtherButton()->click();
+    EXPECT_EQ(proposed.toStdString(), commandFile);
+}
+
+TEST_F(TerminalWindowTest, UploadOtherFileSendsTheNamedFileWithoutAReferenceCopy) {
+    openConnected();
+    const std::string other = folder.file("OTHER.CMD");
+    test::writeFile(other, ";a comment\r\nN001 1\r\n\r\nN002 2;why\r\n");
+    fs::remove(referenceCopyPath(documentPath()));
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+        screen->fileField()->setText(QString::fromStdString(other));
+        screen->okButton()->click();
+    });
+    window->uploadOtherButton()->click();
+    EXPECT_EQ(sim->lines(), (Lines{"", "N001 1", "N002 2"}));
+    EXPECT_EQ(tail(2), (Lines{"Finished Upload", "DTMF>"}));
+    EXPECT_TRUE(window->isConnected());
+    EXPECT_FALSE(fs::exists(referenceCopyPath(documentPath())));
+    EXPECT_EQ(window->otherUploadFile(), other);
+}
+
+TEST_F(TerminalWindowTest, UploadOtherFileTellsAMissingFileAndAMissingConnectionInTheList) {
+    openConnected();
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+        screen->fileField()->setText(QString::fromStdString(folder.file("NOWHERE.CMD")));
+        screen->okButton()->click();
+    });
+    window->uploadOtherButton()->click();
+    EXPECT_EQ(tail(2), (Lines{"Unable to Open File (Check Path and Filename)", "DTMF>"}));
+
+    window->disconnectButton()->click();
+    const auto secondAnswer =
+        whenModal<UploadFileScreen>([&](UploadFileScreen* screen) { screen->okButton()->click(); });
+    window->uploadOtherButton()->click();
+    EXPECT_EQ(lastLine(), "Connect Before Uploading File");
+    EXPECT_EQ(sim->lines(), Lines{""});
+}
+
+TEST_F(TerminalWindowTest, EditFileMakesTheOtherFileFromItsTemplate) {
+    openConnected();
+    const std::string other = folder.file("NEW.CMD");
+    const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {
+        screen->fileField()->setText(QString::fromStdString(other));
+        screen->editButton()->click();
+        screen->cancelButton()->click();
+    });
+    window->uploadOtherButton()->click();
+    EXPECT_EQ(readFile(other), ";enter the commands you want uploaded here\r\n");
+    EXPECT_EQ(editor.opened, Lines{other});
+}
+
+TEST_F(TerminalWindowTest, EscapeAndOkDisconnectBeforeClosing) {
+    openConnected();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_EQ(lastLine(), "Disconnected");
+
+    openConnected();
+    window->okButton()->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->isConnected());
+}
+
+TEST_F(TerminalWindowTest, DisconnectAndConnectAgain) {
+    openConnected();
+    window->disconnectButton()->click();
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_EQ(lastLine(), "Disconnected");
+    window->connectButton()->click();
+    EXPECT_TRUE(window->isConnected());
+    // A new connection starts on an empty list.
+    EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>"}));
+}
+
+} // namespace
+} // namespace merix
