@@ -69,6 +69,34 @@ TEST_F(SaveFaults, ReadOnlyFolderKeepsThePreviousDocumentAndReportsIt)
     EXPECT_EQ(folder.names(), std::set<std::string>{"SITE1.mrx"});
 }
 
+TEST_F(SaveFaults, ReadOnlyFolderKeepsThePreviousSettingsAndCommandFile)
+{
+    const std::string settingsPath = settingsFilePath(documentPath);
+    const std::string commandPath = commandFilePath(documentPath);
+    writeWhole(settingsPath, "[COMM SETTINGS]\r\n1\r\n555-0100\r\n9600\r\n0\r\nEND");
+    writeWhole(commandPath, "N020 005 030\r\n");
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+
+    const ChildOutcome settings = runInChild({.dropPrivileges = true}, [&] {
+        return saveUploadSettings(defaultUploadSettings(MERIX_SAMPLE_CATALOGS), documentPath);
+    });
+    ASSERT_TRUE(settings.ran) << settings.setupError;
+    EXPECT_NE(settings.result.find(settingsPath), std::string::npos) << settings.result;
+
+    const ChildOutcome command = runInChild({.dropPrivileges = true}, [&] {
+        RecordingPrompter prompter;
+        const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+        return (result.produced() ? "produced:" : "none:") + (prompter.boxes.empty() ? "" : prompter.boxes[0].text);
+    });
+    ASSERT_TRUE(command.ran) << command.setupError;
+    EXPECT_EQ(command.result.rfind("none:", 0), 0u) << command.result;
+    EXPECT_NE(command.result.find(commandPath), std::string::npos) << command.result;
+
+    EXPECT_EQ(readWhole(settingsPath), "[COMM SETTINGS]\r\n1\r\n555-0100\r\n9600\r\n0\r\nEND");
+    EXPECT_EQ(readWhole(commandPath), "N020 005 030\r\n");
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"SITE1.CMD", "SITE1.SER", "SITE1.mrx"}));
+}
+
 TEST_F(SaveFaults, ReadOnlyFolderSavesOnceWritableAgain)
 {
     // The same child, once the folder is writable, saves: the failures above are the folder's.
