@@ -43,13 +43,8 @@ MacroEntry* ConfigDocument::findMacro(std::string_view k) { return findFirst(mac
 ScheduleEvent* ConfigDocument::findEvent(std::string_view k) { return findFirst(events, k, &ScheduleEvent::key); }
 CourtesyBeep* ConfigDocument::findBeep(std::string_view k) { return findFirst(beeps, k, &CourtesyBeep::key); }
 
-void ConfigDocument::setStartupDirectory(std::string dir)
-{
-    // The startup directory holds at most 99 characters.
-    if (dir.size() > 99)
-        dir.resize(99);
-    m_startupDirectory = std::move(dir);
-}
+// Kept whole: a cut folder name would make every catalog look missing.
+void ConfigDocument::setStartupDirectory(std::string dir) { m_startupDirectory = std::move(dir); }
 
 std::string ConfigDocument::catalogPath(std::string_view fileName) const
 {

@@ -3,6 +3,7 @@
 #include "document/ConfigDocument.h"
 #include "document/DocumentInput.h"
 #include "document/FieldReader.h"
+#include "document/KeyIndex.h"
 
 namespace merix {
 
@@ -32,18 +33,20 @@ void readComment(FieldReader& r, std::optional<std::string>& comment)
 
 void readTimerSection(ConfigDocument& doc, DocumentInput& in, int count)
 {
+    const KeyIndex<TimerEntry> index(doc.timers, &TimerEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
-        if (TimerEntry* e = doc.findTimer(k.key))
+        if (TimerEntry* e = index.find(k.key))
             FieldReader(k.fields).number(':', e->length);
     });
 }
 
 void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
 {
+    const KeyIndex<MessageEntry> index(doc.messages, &MessageEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, ':');
-        MessageEntry* e = doc.findMessage(unblank(k.key));
+        MessageEntry* e = index.find(unblank(k.key));
         if (!e)
             return;
         FieldReader r(k.fields);
@@ -57,15 +60,17 @@ void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count, const
 
 void readDvrSection(ConfigDocument& doc, DocumentInput& in, int count)
 {
+    const KeyIndex<DvrTrack> index(doc.dvrTracks, &DvrTrack::trackName);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, ',');
-        if (DvrTrack* e = doc.findDvrTrack(k.key); e && k.separated)
+        if (DvrTrack* e = index.find(k.key); e && k.separated)
             e->description = k.fields; // commas and all
     });
 }
 
 void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
 {
+    const KeyIndex<UserEntry> index(doc.users, &UserEntry::key);
     const int subLines = f.descriptions ? 3 : 2;
     for (int i = 0; i < count; ++i) {
         const auto line = in.entryLine();
@@ -73,7 +78,7 @@ void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const Do
             return;
         const KeyedLine k = splitKey(*line, '=');
         UserEntry scratch; // the further lines of an unknown user are still consumed
-        UserEntry* e = doc.findUser(k.key);
+        UserEntry* e = index.find(k.key);
         UserEntry& u = e ? *e : scratch;
         FieldReader(k.fields)
             .blankText(':', u.name).blankText(':', u.callSign).number(':', u.enabled)
@@ -99,9 +104,10 @@ void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const Do
 
 void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
 {
+    const KeyIndex<IoPoint> index(doc.ioPoints, &IoPoint::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
-        IoPoint* e = doc.findIoPoint(k.key);
+        IoPoint* e = index.find(k.key);
         if (!e)
             return;
         FieldReader r(k.fields);
@@ -114,9 +120,10 @@ void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const Docu
 
 void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count)
 {
+    const KeyIndex<CommandEntry> index(doc.commands, &CommandEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
-        CommandEntry* e = doc.findCommand(k.key);
+        CommandEntry* e = index.find(k.key);
         if (!e)
             return;
         FieldReader r(k.fields);
@@ -128,9 +135,10 @@ void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count)
 
 void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count)
 {
+    const KeyIndex<MacroEntry> index(doc.macros, &MacroEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
-        MacroEntry* e = doc.findMacro(k.key);
+        MacroEntry* e = index.find(k.key);
         if (!e)
             return;
         FieldReader r(k.fields);
@@ -154,9 +162,10 @@ void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count)
 
 void readEventSection(ConfigDocument& doc, DocumentInput& in, int count)
 {
+    const KeyIndex<ScheduleEvent> index(doc.events, &ScheduleEvent::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
-        ScheduleEvent* e = doc.findEvent(unblank(k.key));
+        ScheduleEvent* e = index.find(unblank(k.key));
         if (!e)
             return;
         FieldReader r(k.fields);
@@ -169,9 +178,10 @@ void readEventSection(ConfigDocument& doc, DocumentInput& in, int count)
 
 void readBeepSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
 {
+    const KeyIndex<CourtesyBeep> index(doc.beeps, &CourtesyBeep::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
-        CourtesyBeep* e = doc.findBeep(unblank(k.key));
+        CourtesyBeep* e = index.find(unblank(k.key));
         if (!e)
             return;
         FieldReader r(k.fields);

@@ -14,7 +14,8 @@ namespace merix {
 
 namespace {
 
-constexpr std::size_t kLineCapacity = 199;
+// Long enough for the before and after file paths of a deeply nested folder.
+constexpr std::size_t kLineCapacity = kPathCapacity - 1;
 
 struct SettingsLine {
     std::string text;

@@ -6,6 +6,9 @@
 
 namespace merix {
 
+// Room for a path as Linux allows it (PATH_MAX), so files in deep folders are not cut.
+inline constexpr std::size_t kPathCapacity = 4096;
+
 // How to reach the controller and what to send; kept beside each document in its .SER file.
 struct UploadSettings {
     int connectionType = 0; // 0 direct connection, 1 modem
@@ -14,8 +17,8 @@ struct UploadSettings {
     int comPort = 0; // 0..3 for COM1..COM4
     int uploadOption = 0; // 0 since last upload, 1 since initialization, 2 everything
     int stripComments = 1;
-    FixedText<100> beforeFile;
-    FixedText<100> afterFile;
+    FixedText<kPathCapacity> beforeFile;
+    FixedText<kPathCapacity> afterFile;
     int uploadBefore = 1;
     int uploadAfter = 1;
 };

@@ -105,14 +105,28 @@ TEST_F(UploadSettingsFile, MiddleFormKeepsOptionsAndDefaultsTheFiles)
 
 TEST_F(UploadSettingsFile, LongLinesAreCutWithoutShiftingTheRest)
 {
-    const std::string longPath(250, 'p');
+    // A path in a deep folder survives whole; a runaway line is cut without moving the rest.
+    const std::string longPath = "/home/op/" + std::string(250, 'p') + "/BEFORE.CMD";
+    const std::string runaway(10000, 'q');
     const UploadSettings s = load("[COMM SETTINGS]\r\n0\r\n" + std::string(60, '5') + "\r\n9600\r\n0\r\n"
-                                  "0\r\n1\r\n" + longPath + "\r\n0\r\n/a.cmd\r\n1\r\nEND");
+                                  "0\r\n1\r\n" + longPath + "\r\n0\r\n" + runaway + "\r\n1\r\nEND");
     EXPECT_EQ(s.phoneNumber.size(), 39u);
-    EXPECT_EQ(s.beforeFile.str(), std::string(99, 'p'));
+    EXPECT_EQ(s.beforeFile.str(), longPath);
     EXPECT_EQ(s.uploadBefore, 0);
-    EXPECT_EQ(s.afterFile.str(), "/a.cmd");
+    EXPECT_EQ(s.afterFile.str(), std::string(kPathCapacity - 1, 'q'));
     EXPECT_EQ(s.uploadAfter, 1);
+}
+
+TEST_F(UploadSettingsFile, DefaultsInADeepFolderKeepTheWholePath)
+{
+    const std::string deep = "/home/op/" + std::string(180, 'd');
+    const UploadSettings s = defaultUploadSettings(deep);
+    EXPECT_EQ(s.beforeFile.str(), deep + "/BEFORE.CMD");
+    EXPECT_EQ(s.afterFile.str(), deep + "/AFTER.CMD");
+    ASSERT_EQ(saveUploadSettings(s, doc), "");
+    UploadSettings back;
+    ASSERT_TRUE(loadUploadSettings(back, doc, startup));
+    EXPECT_EQ(back.beforeFile.str(), s.beforeFile.str());
 }
 
 TEST_F(UploadSettingsFile, DamagedFilesStillLoad)
