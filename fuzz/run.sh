@@ -16,13 +16,14 @@ all_targets=(fuzz_catalog fuzz_lookup_list fuzz_document fuzz_upload_settings
              fuzz_command_lines fuzz_link_answers)
 targets=("${@:-${all_targets[@]}}")
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target merix_fuzz -- -j2 >/dev/null
-
 build=build/fuzz
-seeds=$build/seeds
-rm -rf "$seeds"
-"$build/fuzz/fuzz_seeds" "$seeds"
+mkdir -p "$build"
+# Two runs at once (one per core) share the build; the lock keeps their builds apart.
+(
+    flock 9
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz --target merix_fuzz -- -j2 >/dev/null
+) 9>"$build/.run.lock"
 mkdir -p "$build/findings" "$build/logs"
 
 # The targets write their inputs to files; keep those in memory when we can.
@@ -30,6 +31,8 @@ scratch_root=/dev/shm
 [[ -d $scratch_root && -w $scratch_root ]] || scratch_root=${TMPDIR:-/tmp}
 scratch=$(mktemp -d "$scratch_root/merix-fuzz-run.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
+seeds=$scratch/seeds
+"$build/fuzz/fuzz_seeds" "$seeds"
 
 status=0
 printf '%-22s %8s %12s %8s %6s  %s\n' target seconds executions exec/s cov result
