@@ -118,15 +118,15 @@ void CVeskView::createButtons() {
     rectangle->setGeometry(QRect(m_centre + QPoint(-254, -178), m_centre + QPoint(241, 139)));
     rectangle->show();
 
-    for (const ButtonSpec& spec : kButtons) {
-        auto* b = new QPushButton(QString::fromUtf8(spec.text), this);
-        b->setObjectName(QString::number(spec.id));
+    for (const ButtonSpec& button : kButtons) {
+        auto* b = new QPushButton(QString::fromUtf8(button.text), this);
+        b->setObjectName(QString::number(button.id));
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAutoDefault(false);
-        b->setGeometry(QRect(m_centre + QPoint(spec.left, spec.top),
-                             m_centre + QPoint(spec.right - 1, spec.bottom - 1)));
-        if (spec.screen) {
-            const ScreenId screen = *spec.screen;
+        b->setGeometry(QRect(m_centre + QPoint(button.left, button.top),
+                             m_centre + QPoint(button.right - 1, button.bottom - 1)));
+        if (button.screen) {
+            const ScreenId screen = *button.screen;
             b->setWhatsThis(QStringLiteral("Opens the %1 screen in a window of its own. You can "
                                            "keep several screens open at once.")
                                 .arg(QString::fromStdString(screenName(screen))));
@@ -137,7 +137,7 @@ void CVeskView::createButtons() {
             connect(b, &QPushButton::clicked, this, &CVeskView::onUploadButton);
         }
         b->show();
-        m_buttons[spec.id] = b;
+        m_buttons[button.id] = b;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "cli/CatalogFolder.h"
 #include "cli/CliPrompter.h"
 #include "cli/Commands.h"
+#include "cli/OpenDocument.h"
 
 #include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
@@ -33,17 +34,6 @@ private:
     bool m_reported = false;
 };
 
-std::optional<int> optionNamed(const std::string& word)
-{
-    if (word == "last")
-        return kChangesSinceLastUpload;
-    if (word == "init")
-        return kChangesSinceInitialization;
-    if (word == "all")
-        return kEverything;
-    return std::nullopt;
-}
-
 // The option stored beside the document; without a settings file, changes since the
 // last upload.
 int storedOption(const std::string& documentPath, const std::string& startupDirectory)
@@ -53,30 +43,13 @@ int storedOption(const std::string& documentPath, const std::string& startupDire
     return settings.uploadOption;
 }
 
-// Open as the editor does, without writing the copies.
-bool openDocument(ConfigDocument& doc, const std::string& path, Prompter& prompter)
-{
-    if (!isDocumentFile(path)) {
-        std::error_code ec;
-        const auto full = std::filesystem::absolute(path, ec);
-        prompter.inform("Cannot load " + (ec ? path : full.string()) + " - This file is not an MERIX file.");
-        return false;
-    }
-    if (!loadCatalogs(doc, prompter))
-        return false;
-    doc.setDocumentPath(path);
-    doc.setDocumentOpen(true);
-    readDocumentFile(doc, path);
-    return true;
-}
-
 } // namespace
 
 int runGenerate(int argc, char** argv)
 {
     const Args args(argc, argv, 2);
     const std::optional<std::string> optionWord = args.value("option");
-    const std::optional<int> option = optionWord ? optionNamed(*optionWord) : std::nullopt;
+    const std::optional<int> option = optionWord ? uploadOptionNamed(*optionWord) : std::nullopt;
     if (!args.ok({"catalogs", "option"}) || args.positional().size() != 1 || (optionWord && !option))
         return usage(kGenerateUsage);
     const std::string path = args.positional()[0];

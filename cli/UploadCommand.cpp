@@ -1,6 +1,7 @@
 #include "cli/Args.h"
 #include "cli/CatalogFolder.h"
 #include "cli/Commands.h"
+#include "cli/OpenDocument.h"
 #include "cli/LinkConsole.h"
 
 #include "document/CatalogLoader.h"
@@ -22,33 +23,6 @@ namespace {
 
 const char* const kUploadUsage =
     "upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]";
-
-std::optional<int> uploadOptionNamed(const std::string& word)
-{
-    if (word == "last")
-        return kChangesSinceLastUpload;
-    if (word == "init")
-        return kChangesSinceInitialization;
-    if (word == "all")
-        return kEverything;
-    return std::nullopt;
-}
-
-// Opens the document as the editor does: catalogs first, then the values of the file.
-bool openDocument(ConfigDocument& doc, const std::string& path, Prompter& prompter)
-{
-    if (!isDocumentFile(path)) {
-        prompter.inform("Cannot load " + std::filesystem::absolute(path).string() +
-                        " - This file is not an MERIX file.");
-        return false;
-    }
-    if (!loadCatalogs(doc, prompter))
-        return false;
-    doc.setDocumentPath(path);
-    doc.setDocumentOpen(true);
-    readDocumentFile(doc, path);
-    return true;
-}
 
 enum class Outcome { NotConnected, UploadFailed, Uploaded };
 

@@ -31,6 +31,7 @@ namespace merix {
 namespace {
 
 constexpr qsizetype kCommandCharacters = 1498;
+constexpr int kOpeningFallbackMs = 500;
 
 const char* const kNotConnectedForUpload =
     "Must be connected to controller before uploading.  If unable to connect, check the settings "
@@ -116,16 +117,23 @@ bool TerminalWindow::isConnected() const {
     return m_link->isConnected();
 }
 
+void TerminalWindow::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Should no paint come (a window never exposed), the opening must still happen.
+    QTimer::singleShot(kOpeningFallbackMs, this, &TerminalWindow::runOpening);
+}
+
 void TerminalWindow::paintEvent(QPaintEvent* e) {
     QDialog::paintEvent(e);
-    // The opening blocks while it connects: only once the window is on the screen.
-    if (!m_openingQueued) {
-        m_openingQueued = true;
+    // The opening blocks while it connects: once the window is on the screen.
+    if (!m_openingStarted)
         QTimer::singleShot(0, this, &TerminalWindow::runOpening);
-    }
 }
 
 void TerminalWindow::runOpening() {
+    if (m_openingStarted)
+        return;
+    m_openingStarted = true;
     std::error_code ec;
     if (!std::filesystem::exists(settingsFilePath(m_session.doc.documentPath()), ec))
         openUploadSetup();

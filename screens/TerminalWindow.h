@@ -51,6 +51,7 @@ class TerminalWindow final : public QDialog {
     void openingFinished();
 
   protected:
+    void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
@@ -73,7 +74,7 @@ class TerminalWindow final : public QDialog {
 
     UploadSession& m_session;
     FixedText<100> m_otherUploadFile;
-    bool m_openingQueued = false;
+    bool m_openingStarted = false;
     bool m_openingDone = false;
     bool m_commandGuard = false;
 

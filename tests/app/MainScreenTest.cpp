@@ -168,11 +168,12 @@ TEST_F(MainScreenTest, UploadSavesGeneratesAndOpensTheTerminalWindowOverTheMainW
         screen->okButton()->click();
     });
     QWidget* terminalParent = nullptr;
-    const auto terminal = test::whenModal<TerminalWindow>([&](TerminalWindow* window) {
-        terminalParent = window->parentWidget();
-        EXPECT_TRUE(QTest::qWaitFor([window] { return window->openingDone(); }));
-        window->okButton()->click();
-    });
+    const auto terminal = test::whenModal<TerminalWindow>(
+        [&](TerminalWindow* window) {
+            terminalParent = window->parentWidget();
+            window->okButton()->click();
+        },
+        &TerminalWindow::openingDone);
     click(kUpload);
     EXPECT_EQ(terminalParent, frame.get());
     EXPECT_TRUE(fs::exists(folder.file("MERX_1.MRX")));

@@ -26,12 +26,13 @@ class UploadCommandTest : public test::UploadFixture {
     // Runs the command; the Terminal Window, once open, does Connect/Upload/Disconnect and OK.
     void uploadWithTerminal() {
         terminalOpened = false;
-        const auto answer = whenModal<TerminalWindow>([this](TerminalWindow* window) {
-            terminalOpened = true;
-            EXPECT_TRUE(QTest::qWaitFor([window] { return window->openingDone(); }, 20000));
-            window->connectUploadDisconnectButton()->click();
-            window->okButton()->click();
-        });
+        const auto answer = whenModal<TerminalWindow>(
+            [this](TerminalWindow* window) {
+                terminalOpened = true;
+                window->connectUploadDisconnectButton()->click();
+                window->okButton()->click();
+            },
+            &TerminalWindow::openingDone);
         runUploadCommand(lifecycle, prompter, &busy, nullptr);
     }
 
@@ -43,12 +44,10 @@ TEST_F(UploadCommandTest, WithoutADocumentItRefusesAndTouchesNothing) {
     CVeskDoc empty(prompter, noFiles, &busy);
     empty.document().setStartupDirectory(folder.path());
     fs::remove(folder.file("BEFORE.CMD"));
-    const auto answer = whenModal<TerminalWindow>(
-        [this](TerminalWindow* window) {
-            terminalOpened = true;
-            window->reject();
-        },
-        500);
+    const auto answer = whenModal<TerminalWindow>([this](TerminalWindow* window) {
+        terminalOpened = true;
+        window->reject();
+    });
     runUploadCommand(empty, prompter, &busy, nullptr);
     EXPECT_EQ(prompter.texts(),
               Lines{"Open or create a new file before uploading a command file."});
@@ -81,12 +80,10 @@ TEST_F(UploadCommandTest, PreparingReadsTheSettingsMakesTheSideFilesSavesAndGene
 TEST_F(UploadCommandTest, AFailedGenerationIsToldAndNoTerminalOpens) {
     fs::remove(commandFile);
     fs::create_directory(commandFile);
-    const auto answer = whenModal<TerminalWindow>(
-        [this](TerminalWindow* window) {
-            terminalOpened = true;
-            window->reject();
-        },
-        500);
+    const auto answer = whenModal<TerminalWindow>([this](TerminalWindow* window) {
+        terminalOpened = true;
+        window->reject();
+    });
     runUploadCommand(lifecycle, prompter, &busy, nullptr);
     ASSERT_FALSE(prompter.boxes.empty());
     EXPECT_EQ(prompter.boxes.back().text, "Error in generating the command file.");

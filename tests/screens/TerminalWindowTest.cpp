@@ -329,7 +329,7 @@ TEST_F(TerminalWindowTest, EditFileMakesTheOtherFileFromItsTemplate) {
     EXPECT_EQ(editor.opened, Lines{other});
 }
 
-TEST_F(TerminalWindowTest, EscapeAndOkDisconnectBeforeClosing) {
+TEST_F(TerminalWindowTest, EscapeOkAndTheCloseBoxDisconnectBeforeClosing) {
     openConnected();
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
@@ -340,6 +340,11 @@ TEST_F(TerminalWindowTest, EscapeAndOkDisconnectBeforeClosing) {
     window->okButton()->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->isConnected());
+
+    openConnected();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_EQ(lastLine(), "Disconnected");
 }
 
 TEST_F(TerminalWindowTest, DisconnectAndConnectAgain) {
