@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/LeadingInteger.h"
+
 #include <string>
 #include <string_view>
 
@@ -33,7 +35,5 @@ std::string onOffPhrase(std::string_view name, int value);
 std::string asciiLower(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
-// The leading decimal integer of a text: blanks, an optional sign, digits; 0 without digits.
-long leadingInteger(std::string_view text);
 
 } // namespace merix

@@ -1,6 +1,6 @@
 #include "screens/TimerRules.h"
 
-#include <limits>
+#include "document/LeadingInteger.h"
 
 namespace merix {
 
@@ -9,19 +9,7 @@ constexpr std::size_t kFieldCapacity = 14;
 }
 
 long long readLengthField(std::string_view text) {
-    text = text.substr(0, kFieldCapacity);
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long long value = 0;
-    // Fourteen characters cannot overflow, but keep the reader safe on its own.
-    constexpr long long limit = std::numeric_limits<long long>::max() / 10 - 9;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = value < limit ? value * 10 + (text[i] - '0') : value;
-    return negative ? -value : value;
+    return leadingInteger(text.substr(0, kFieldCapacity));
 }
 
 bool isAcceptableLength(long long value, long long maximum) {
