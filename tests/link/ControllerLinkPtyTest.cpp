@@ -6,7 +6,7 @@
 #include "link/UploadSettings.h"
 #include "LinkDoubles.h"
 #include "SimulatedController.h"
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/RecordingPrompter.h"
 
 #include <fcntl.h>

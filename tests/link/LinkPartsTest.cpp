@@ -3,7 +3,7 @@
 #include "link/PortMap.h"
 #include "link/Response.h"
 #include "link/SerialDevices.h"
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>

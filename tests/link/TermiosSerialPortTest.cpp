@@ -1,6 +1,6 @@
 #include "link/TermiosSerialPort.h"
 #include "sim/PseudoTerminal.h"
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "link/SideFileTemplates.h"
 #include "link/UploadSettings.h"
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "generator/CommandFileGenerator.h"
 #include "link/UploadSettings.h"
 #include "tests/reliability/ChildProcess.h"
-#include "tests/reliability/ScratchFolder.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ protected:
         return outcome.result;
     }
 
-    ScratchFolder folder;
+    TempDir folder;
     ConfigDocument doc;
     std::string documentPath;
     std::string previous;

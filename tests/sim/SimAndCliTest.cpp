@@ -1,4 +1,4 @@
-#include "tests/link/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -4,21 +4,26 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace merix::test {
 
-// A fresh folder under /tmp, removed with everything in it at the end of the test.
+// A fresh folder under the temp folder, removed with everything in it at the end.
 class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "merix-link-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        std::string pattern = (std::filesystem::temp_directory_path() / "merix-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            m_path = pattern;
     }
     ~TempDir()
     {
         std::error_code ec;
+        // A test may have left it read-only.
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
     TempDir(const TempDir&) = delete;
@@ -26,6 +31,15 @@ public:
 
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+    // The names in the folder, so a test sees every temporary file left behind.
+    std::set<std::string> names() const
+    {
+        std::set<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(m_path))
+            out.insert(e.path().filename().string());
+        return out;
+    }
 
 private:
     std::string m_path;
