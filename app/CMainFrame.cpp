@@ -5,7 +5,9 @@
 #include "app/HelpWindow.h"
 #include "app/LockIndicators.h"
 #include "document/DocumentLifecycle.h"
+#include "document/Prompter.h"
 #include "screens/PointerOverMain.h"
+#include "screens/UploadHistoryWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -46,7 +48,7 @@ void renderView(QWidget* view, QPrinter* printer) {
 } // namespace
 
 CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
-    : m_doc(doc), m_view(new CVeskView(doc, prompter, busy, this)) {
+    : m_doc(doc), m_prompter(prompter), m_view(new CVeskView(doc, prompter, busy, this)) {
     initShellResources();
     setAttribute(Qt::WA_Hover);
     setWindowIcon(QIcon(QStringLiteral(":/icons/merix.png")));
@@ -97,6 +99,9 @@ void CMainFrame::createCommands() {
     connect(addCommand(QStringLiteral("Save &As..."), QString(),
                        QStringLiteral("Save the active document with a new name")),
             &QAction::triggered, this, [this] { m_doc.saveAs(); });
+    connect(addCommand(QStringLiteral("&Upload History..."), QString(),
+                       QStringLiteral("Show every upload of this document, and what it sent")),
+            &QAction::triggered, this, &CMainFrame::showUploadHistory);
     connect(addCommand(QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("document-print"),
                        QStringLiteral("Print the active document"), {K(Qt::CTRL | Qt::Key_P)}),
             &QAction::triggered, this, &CMainFrame::print);
@@ -181,6 +186,8 @@ void CMainFrame::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     for (const char* n : {"New", "Open...", "Save", "Save As..."})
         add(file, n);
+    file->addSeparator();
+    add(file, "Upload History...");
     file->addSeparator();
     for (const char* n : {"Print...", "Print Preview", "Print Setup..."})
         add(file, n);
@@ -271,6 +278,17 @@ void CMainFrame::printPreview() {
 void CMainFrame::printSetup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
+}
+
+void CMainFrame::showUploadHistory() {
+    if (!m_doc.document().isDocumentOpen()) {
+        m_prompter.inform("Open or create a new file before looking at its upload history.");
+        return;
+    }
+    UploadHistoryWindow history(
+        m_doc.document(), m_prompter,
+        [this](const std::string& state) { return m_doc.openAsNewDocument(state); }, this);
+    history.exec();
 }
 
 void CMainFrame::showHelp(const QString& page) {

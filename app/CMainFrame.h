@@ -48,11 +48,13 @@ class CMainFrame final : public QMainWindow {
     void print();
     void printPreview();
     void printSetup();
+    void showUploadHistory();
     void showHelp(const QString& page);
     void showAbout();
     QPrinter& printer();
 
     CVeskDoc& m_doc;
+    Prompter& m_prompter;
     CVeskView* m_view;
     QToolBar* m_toolBar = nullptr;
     QPointer<HelpWindow> m_help;

@@ -8,5 +8,6 @@ int runResave(int argc, char** argv);
 int runGenerate(int argc, char** argv);
 int runSend(int argc, char** argv);
 int runUpload(int argc, char** argv);
+int runHistory(int argc, char** argv);
 
 } // namespace merix::cli

@@ -4,55 +4,71 @@
 #include "cli/Commands.h"
 #include "cli/OpenDocument.h"
 
-#include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
 #include "document/DocumentFile.h"
+#include "document/SideFiles.h"
 #include "generator/CommandFileGenerator.h"
 #include "link/UploadSettings.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <optional>
 
 namespace merix::cli {
 
 namespace {
 
-const char* const kGenerateUsage = "generate DOC [--catalogs DIR] [--option last|init|all]";
+const char* const kGenerateUsage =
+    "generate DOC [--catalogs DIR] [--option last|init|all | --against FILE]";
 
 // Remembers whether the run told the user anything: every such message is a failure.
 class CountingPrompter : public CliPrompter {
-public:
-    void inform(const std::string& text) override
-    {
+  public:
+    void inform(const std::string& text) override {
         CliPrompter::inform(text);
         m_reported = true;
     }
     bool reported() const { return m_reported; }
 
-private:
+  private:
     bool m_reported = false;
 };
 
 // The option stored beside the document; without a settings file, changes since the
 // last upload.
-int storedOption(const std::string& documentPath, const std::string& startupDirectory)
-{
+UploadOption storedOption(const std::string& documentPath, const std::string& startupDirectory) {
     UploadSettings settings;
     loadUploadSettings(settings, documentPath, startupDirectory);
     return settings.uploadOption;
 }
 
+// Why a file cannot be compared with, or nothing when it can.
+std::optional<std::string> againstProblem(const std::string& path) {
+    if (std::FILE* f = std::fopen(path.c_str(), "rb"))
+        std::fclose(f);
+    else
+        return "Unable to open " + path + ": " + std::strerror(errno) + ".";
+    if (!isDocumentFile(path))
+        return "Cannot load " + path + " - This file is not an MERIX file.";
+    return std::nullopt;
+}
+
 } // namespace
 
-int runGenerate(int argc, char** argv)
-{
+int runGenerate(int argc, char** argv) {
     const Args args(argc, argv, 2);
     const std::optional<std::string> optionWord = args.value("option");
-    const std::optional<int> option = optionWord ? uploadOptionNamed(*optionWord) : std::nullopt;
-    if (!args.ok({"catalogs", "option"}) || args.positional().size() != 1 || (optionWord && !option))
+    const std::optional<std::string> against = args.value("against");
+    const std::optional<UploadOption> option =
+        optionWord ? uploadOptionNamed(*optionWord) : std::nullopt;
+    if (!args.ok({"catalogs", "option", "against"}) || args.positional().size() != 1 ||
+        (optionWord && !option) || (optionWord && against))
         return usage(kGenerateUsage);
     const std::string path = args.positional()[0];
+    if (against)
+        if (auto problem = againstProblem(*against))
+            return fail(*problem);
 
     ConfigDocument doc;
     if (auto problem = useCatalogFolder(doc, args))
@@ -61,8 +77,10 @@ int runGenerate(int argc, char** argv)
     if (!openDocument(doc, path, prompter))
         return kExitFailure;
 
-    const int chosen = option ? *option : storedOption(path, doc.startupDirectory());
-    const CommandFileResult result = generateCommandFile(doc, chosen, prompter);
+    const CommandFileResult result =
+        against ? generateChangesAgainst(doc, path, *against, commandFilePath(path), prompter)
+                : generateCommandFile(
+                      doc, option ? *option : storedOption(path, doc.startupDirectory()), prompter);
     if (result.produced())
         std::printf("%s\n", result.path.c_str());
     return prompter.reported() ? kExitFailure : kExitOk;

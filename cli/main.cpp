@@ -10,9 +10,10 @@ const char* const kUsage =
     "usage: merix-cli COMMAND ...\n"
     "  new DOC [--catalogs DIR]\n"
     "  resave DOC [--catalogs DIR] [--out FILE]\n"
-    "  generate DOC [--catalogs DIR] [--option last|init|all]\n"
+    "  generate DOC [--catalogs DIR] [--option last|init|all | --against FILE]\n"
     "  send FILE... --device PATH [--baud RATE] [--keep-comments] [--modem --phone NUMBER]\n"
-    "  upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]\n";
+    "  upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]\n"
+    "  history DOC\n";
 
 } // namespace
 
@@ -24,8 +25,8 @@ int main(int argc, char** argv)
         int (*run)(int, char**);
     };
     static const Entry commands[] = {
-        {"new", runNew}, {"resave", runResave}, {"generate", runGenerate},
-        {"send", runSend}, {"upload", runUpload},
+        {"new", runNew},   {"resave", runResave}, {"generate", runGenerate},
+        {"send", runSend}, {"upload", runUpload}, {"history", runHistory},
     };
     if (argc >= 2) {
         for (const Entry& c : commands)

@@ -79,7 +79,8 @@ bool documentSeeds()
 
     // The command file of that document, everything in it, and the side files.
     doc.setDocumentPath(fuzz::scratchPath("sample.mrx"));
-    const CommandFileResult generated = generateCommandFile(doc, kEverything, prompter);
+    const CommandFileResult generated =
+        generateCommandFile(doc, UploadOption::Everything, prompter);
     if (!generated.produced())
         return false;
     // In pieces of whole lines: small inputs make many more runs a second.
@@ -99,11 +100,11 @@ void settingsSeeds()
 {
     UploadSettings s = defaultUploadSettings("/opt/merix");
     seed("fuzz_upload_settings", "defaults.SER", uploadSettingsText(s));
-    s.connectionType = 1;
+    s.connectionType = ConnectionType::Modem;
     s.phoneNumber = "(555) 123-4567";
     s.baudRate = "19200";
     s.comPort = 3;
-    s.uploadOption = 2;
+    s.uploadOption = UploadOption::Everything;
     s.stripComments = 0;
     s.uploadBefore = 0;
     seed("fuzz_upload_settings", "modem.SER", uploadSettingsText(s));

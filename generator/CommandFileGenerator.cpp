@@ -33,25 +33,39 @@ CommandFileResult failed(Prompter& prompter, std::string message)
     return {std::string(), std::move(message)};
 }
 
-// The change flags against the copy the option chooses; everything is written for the
-// option "everything" and when that copy is missing.
+// Which document file is compared with which copy, and where the command file goes.
+struct RunFiles {
+    std::string document;
+    std::optional<std::string> copy; // none: everything
+    std::string output;
+};
+
+// The change flags against the copy; everything is written when there is no copy to
+// compare with.
 struct Comparison {
     bool documentUnreadable = false;
     DocumentChanges changes;
 };
 
-Comparison compareWithCopy(const ConfigDocument& doc, int uploadOption)
-{
-    if (uploadOption != kChangesSinceLastUpload && uploadOption != kChangesSinceInitialization)
+Comparison compareWithCopy(const RunFiles& files) {
+    if (!files.copy || !fileExists(*files.copy))
         return {};
-    const std::string copy = uploadOption == kChangesSinceLastUpload ? referenceCopyPath(doc.documentPath())
-                                                                    : initCopyPath(doc.documentPath());
-    if (!fileExists(copy))
-        return {};
-    auto changes = compareDocumentFiles(doc.documentPath(), copy);
+    auto changes = compareDocumentFiles(files.document, *files.copy);
     if (!changes)
         return {true, {}};
     return {false, std::move(*changes)};
+}
+
+std::optional<std::string> copyFor(const ConfigDocument& doc, UploadOption option) {
+    switch (option) {
+    case UploadOption::ChangesSinceLastUpload:
+        return referenceCopyPath(doc.documentPath());
+    case UploadOption::ChangesSinceInitialization:
+        return initCopyPath(doc.documentPath());
+    case UploadOption::Everything:
+        break;
+    }
+    return std::nullopt;
 }
 
 // The word and CW tables, or the message for the first of cw.cfg and wordlist.cfg that
@@ -114,20 +128,16 @@ std::string writeBody(CommandText& out, const ConfigDocument& doc, const Documen
     return {};
 }
 
-} // namespace
-
-CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
-                                      BusyIndicator* busy)
-{
+CommandFileResult generate(const ConfigDocument& doc, const RunFiles& files, Prompter& prompter,
+                           BusyIndicator* busy) {
     BusyGuard guard(busy);
-    const std::string path = commandFilePath(doc.documentPath());
     TextFileOutput file;
-    if (std::string error = file.create(path); !error.empty())
+    if (std::string error = file.create(files.output); !error.empty())
         return failed(prompter, std::move(error));
 
-    const Comparison comparison = compareWithCopy(doc, uploadOption);
+    const Comparison comparison = compareWithCopy(files);
     if (comparison.documentUnreadable)
-        return failed(prompter, "Unable to open the document file " + doc.documentPath() +
+        return failed(prompter, "Unable to open the document file " + files.document +
                                     " to find what changed.  No command file was written.");
 
     CommandText out([&file](std::string_view chunk) { file.write(chunk); });
@@ -140,7 +150,22 @@ CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOptio
         prompter.inform(missing);
     if (std::string error = file.commit(); !error.empty())
         return failed(prompter, std::move(error));
-    return {path, missing};
+    return {files.output, missing};
+}
+
+} // namespace
+
+CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
+                                      Prompter& prompter, BusyIndicator* busy) {
+    return generate(doc,
+                    {doc.documentPath(), copyFor(doc, option), commandFilePath(doc.documentPath())},
+                    prompter, busy);
+}
+
+CommandFileResult generateChangesAgainst(const ConfigDocument& doc, const std::string& documentFile,
+                                         const std::string& copyPath, const std::string& outputPath,
+                                         Prompter& prompter, BusyIndicator* busy) {
+    return generate(doc, {documentFile, copyPath, outputPath}, prompter, busy);
 }
 
 } // namespace merix

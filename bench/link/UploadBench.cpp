@@ -1,10 +1,15 @@
 // Upload speed against merix-sim's controller on a pseudo-terminal: answered at once, and
 // at a wire speed the simulator honours, compared with the time the bytes need on the wire.
-#include "document/Prompter.h"
+// The upload runs as the editor runs it: progress after every line, a stop request looked
+// at before each, a transcript of the line and a history entry kept beside the document.
 #include "link/Clock.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerOutput.h"
+#include "link/StopRequest.h"
 #include "link/TermiosSerialPort.h"
+#include "link/TranscriptWriter.h"
+#include "link/UploadHistory.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
 #include "sim/PseudoTerminal.h"
 #include "sim/Simulator.h"
@@ -14,6 +19,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 #include <unistd.h>
@@ -60,19 +66,19 @@ public:
     std::string lastLine() const override { return last; }
 };
 
-class FailingPrompter : public Prompter {
-public:
-    std::string first;
-    void inform(const std::string& t) override { if (first.empty()) first = t; }
-    bool ask(const std::string& t) override { inform(t); return false; }
+class CountingProgress : public UploadObserver {
+  public:
+    int calls = 0;
+    void progress(const UploadProgress&) override { ++calls; }
 };
 
-std::string commandFile()
-{
+// A document folder: the document, its command file, and room for its history.
+std::string documentFolder() {
     char name[] = "/tmp/merix-bench-XXXXXX";
-    const int fd = ::mkstemp(name);
-    ::close(fd);
-    std::ofstream out(name, std::ios::binary);
+    if (!::mkdtemp(name))
+        return {};
+    std::ofstream(std::string(name) + "/SITE.mrx", std::ios::binary) << "[MERIX VER 1.5]\r\nEND";
+    std::ofstream out(std::string(name) + "/SITE.CMD", std::ios::binary);
     for (int i = 0; i < kLines; ++i) {
         char line[64];
         std::snprintf(line, sizeof line, "N020 %03d %03d ;timer %d\r\n", i % 1000, (i * 7) % 1000, i);
@@ -94,38 +100,51 @@ void upload(benchmark::State& state, long baud)
     }
     std::thread server([&] { simulator.run(stop[0]); });
 
-    const std::string file = commandFile();
+    const std::string folder = documentFolder();
+    const std::string document = folder + "/SITE.mrx";
     CountingPort port;
     SteadyClock clock;
     CountingOutput output;
-    FailingPrompter prompter;
-    ControllerLink link(port, clock, output, prompter);
+    TranscriptWriter transcript(transcriptFolderPath(document));
+    UploadHistory history(document, &transcript);
+    ControllerLink link(port, clock, output);
+    link.setRecorder(&transcript);
     PortMap ports;
     ports.setDevice(0, pty.devicePath());
     link.setPortMap(ports);
     UploadSettings settings;
     settings.uploadBefore = settings.uploadAfter = 0;
+    const UploadPlan plan = commandFilesPlan(settings, folder + "/SITE.CMD", document);
+    CountingProgress progress;
+    StopRequest stop;
+    UploadJob job(link, clock);
+    job.setObserver(&progress);
+    job.setStopRequest(&stop);
+    job.setHistory(&history);
 
     double seconds = 0;
     double wire = 0;
     for (auto _ : state) {
         if (!link.connect(settings)) {
-            state.SkipWithError(prompter.first.empty() ? "no connection" : prompter.first.c_str());
+            state.SkipWithError("no connection");
             break;
         }
         port.sent = port.received = 0;
         const auto start = std::chrono::steady_clock::now();
-        link.uploadCommandFiles(settings, file);
+        const UploadOutcome outcome = job.run(plan);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());
         seconds += took.count();
         if (baud > 0)
             wire += static_cast<double>(port.sent + port.received) * 10.0 / baud;
-        if (!prompter.first.empty() || output.last != "DTMF>") {
-            state.SkipWithError(prompter.first.empty() ? "upload did not finish" : prompter.first.c_str());
+        if (outcome.result != UploadResult::Completed || output.last != "DTMF>" ||
+            progress.calls != kLines + 1) {
+            state.SkipWithError(outcome.reason.empty() ? "upload did not finish"
+                                                       : outcome.reason.c_str());
             break;
         }
-        link.disconnect(0);
+        progress.calls = 0;
+        link.disconnect();
     }
     const double iterations = static_cast<double>(state.iterations());
     if (iterations > 0) {
@@ -135,7 +154,8 @@ void upload(benchmark::State& state, long baud)
         if (baud > 0)
             state.counters["ratio_to_wire"] = seconds / wire;
     }
-    ::unlink(file.c_str());
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
     const char c = 0;
     [[maybe_unused]] const ssize_t n = ::write(stop[1], &c, 1);
     server.join();

@@ -75,7 +75,7 @@ TEST_F(CliGenerate, OptionDefaultsToTheStoredUploadOption)
     EXPECT_EQ(readWhole(commandFile()), expected("frame-only.CMD"));
 
     UploadSettings settings = defaultUploadSettings((dir() / "catalogs").string());
-    settings.uploadOption = kEverything;
+    settings.uploadOption = UploadOption::Everything;
     ASSERT_EQ(saveUploadSettings(settings, doc.documentPath()), "");
     EXPECT_EQ(cli(document() + catalogs()).status, 0);
     EXPECT_EQ(readWhole(commandFile()), expected("everything-defaults.CMD"));

@@ -48,7 +48,9 @@ protected:
     std::filesystem::path dir() const { return m_dir; }
     std::filesystem::path commandFile() const { return m_dir / "TEST.CMD"; }
 
-    CommandFileResult generate(int option) { return generateCommandFile(doc, option, prompter, &busy); }
+    CommandFileResult generate(UploadOption option) {
+        return generateCommandFile(doc, option, prompter, &busy);
+    }
 
     static std::string expected(const std::string& name)
     {
