@@ -154,8 +154,8 @@ HistoryEntry parseHistoryEntry(std::string_view text, std::string_view historyFo
             line.remove_suffix(1);
         const auto equals = line.find('=');
         if (equals != std::string_view::npos)
-            takeField(line.substr(0, equals), line.substr(equals + 1).substr(0, kLongestValue),
-                      historyFolder, entry);
+            takeField(line.substr(0, equals), oneLine(line.substr(equals + 1)), historyFolder,
+                      entry);
     }
     return entry;
 }

@@ -325,7 +325,10 @@ TEST_F(TerminalWindowTest, UploadOtherFileCancelledSendsNothingAndProposesTheCom
 
 TEST_F(TerminalWindowTest, UploadOtherFileSendsTheNamedFileWithoutAReferenceCopy) {
     openConnected();
-    const std::string other = folder.file("OTHER.CMD");
+    // Deep enough that a path cut at 99 characters would name another file.
+    const std::string deep = folder.file(std::string(150, 'x'));
+    fs::create_directories(deep);
+    const std::string other = deep + "/OTHER.CMD";
     test::writeFile(other, ";a comment\r\nN001 1\r\n\r\nN002 2;why\r\n");
     fs::remove(referenceCopyPath(documentPath()));
     const auto answer = whenModal<UploadFileScreen>([&](UploadFileScreen* screen) {

@@ -90,7 +90,7 @@ TEST_F(UploadSetupScreenTest, EveryChangeGoesThroughAndCancelPutsTheWholeRecordB
     screen->optionButton(UploadOption::ChangesSinceInitialization)->click();
     EXPECT_EQ(settings.uploadOption, UploadOption::ChangesSinceInitialization);
     screen->beforeField()->setText(QString(120, u'b'));
-    EXPECT_EQ(settings.beforeFile.str(), std::string(99, 'b'));
+    EXPECT_EQ(settings.beforeFile.str(), std::string(120, 'b')); // whole, not cut at 99
     screen->afterField()->clear();
     QTest::keyClicks(screen->afterField(), QStringLiteral("/tmp/A.CMD"));
     EXPECT_EQ(settings.afterFile.str(), "/tmp/A.CMD");
@@ -218,6 +218,30 @@ TEST_F(UploadSetupScreenTest, EditFailuresAreTold) {
     editor.starts = false;
     screen->afterEditButton()->click();
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error in loading notepad"});
+}
+
+TEST_F(UploadSetupScreenTest, DeepPathsStayWholeThroughTheFieldsTheFileAndEdit) {
+    // A before file well past a hundred characters deep, as a user's home folder gives.
+    const std::string deep = folder.file(std::string(120, 'd') + "/" + std::string(120, 'e'));
+    fs::create_directories(deep);
+    const std::string before = deep + "/BEFORE.CMD";
+    const std::string after = deep + "/AFTER.CMD";
+    test::writeFile(before, "N050 0\r\n");
+    open();
+    screen->beforeField()->setText(QString::fromStdString(before));
+    screen->afterField()->setText(QString::fromStdString(after));
+    EXPECT_EQ(settings.beforeFile.str(), before);
+    EXPECT_EQ(settings.afterFile.str(), after);
+    screen->beforeEditButton()->click();
+    EXPECT_EQ(editor.opened, std::vector<std::string>{before});
+    EXPECT_EQ(readFile(before), "N050 0\r\n"); // the file there, not one at a cut path
+
+    screen->okButton()->click();
+    UploadSettings loaded;
+    ASSERT_TRUE(loadUploadSettings(loaded, documentPath(), folder.path()));
+    EXPECT_EQ(loaded.beforeFile.str(), before);
+    EXPECT_EQ(loaded.afterFile.str(), after);
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 } // namespace
