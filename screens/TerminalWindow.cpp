@@ -223,6 +223,8 @@ void TerminalWindow::setWorking(bool working, Kind kind) {
                                                       m_disconnect, m_all, m_setup})
         w->setEnabled(!working);
     m_stop->setEnabled(working && kind == Kind::Upload);
+    // The entry of an upload under way reads as failed until it ends.
+    m_history->setEnabled(!working || kind != Kind::Upload);
     if (working)
         setCursor(Qt::BusyCursor);
     else

@@ -48,12 +48,14 @@ UploadProgressView::UploadProgressView(QWidget* parent)
       m_observer(std::make_unique<QueuedObserver>(this)) {
     m_bar->setRange(0, 1);
     m_bar->setValue(0);
-    m_bar->setTextVisible(false);
+    m_bar->setFixedWidth(160);
     m_bar->setAccessibleName(QStringLiteral("Upload progress"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_label, 1);
-    row->addWidget(m_bar, 1);
+    row->addWidget(m_bar);
+    // Nothing to show before the first upload.
+    setVisible(false);
 }
 
 UploadProgressView::~UploadProgressView() = default;
@@ -63,6 +65,7 @@ UploadObserver& UploadProgressView::observer() {
 }
 
 void UploadProgressView::showProgress(const UploadProgress& progress) {
+    setVisible(true);
     m_label->setText(QString::fromStdString(progressText(progress)));
     m_bar->setRange(0, std::max(progress.linesTotal, 1));
     m_bar->setValue(progress.linesTotal > 0 ? progress.linesSent : 1);
