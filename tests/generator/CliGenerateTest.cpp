@@ -52,7 +52,7 @@ TEST_F(CliGenerate, UsageErrors)
     EXPECT_EQ(cli(document() + " --option").status, 2);
     const CliRun two = cli(document() + " " + document());
     EXPECT_EQ(two.status, 2);
-    EXPECT_EQ(two.err, "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all]\n");
+    EXPECT_EQ(two.err, "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all] [--explain]\n");
 }
 
 TEST_F(CliGenerate, AllWritesEverythingAndLastOnlyTheFrameAfterNew)

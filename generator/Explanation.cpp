@@ -1,0 +1,24 @@
+#include "generator/Explanation.h"
+
+#include <algorithm>
+
+namespace merix {
+
+std::string Explanation::text() const {
+    std::string out = section + ": " + label;
+    for (const FieldChange& f : fields) {
+        if (!f.field.empty())
+            out += ", " + f.field;
+        out += " = " + f.value;
+        if (f.was)
+            out += " (was " + *f.was + ")";
+    }
+    return out;
+}
+
+bool Explanation::changesAnything() const {
+    return std::any_of(fields.begin(), fields.end(),
+                       [](const FieldChange& f) { return f.was.has_value(); });
+}
+
+} // namespace merix
