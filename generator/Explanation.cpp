@@ -9,9 +9,9 @@ std::string Explanation::text() const {
     for (const FieldChange& f : fields) {
         if (!f.field.empty())
             out += ", " + f.field;
-        out += " = " + f.value;
+        out += " = " + (f.value.empty() ? std::string("(empty)") : f.value);
         if (f.was)
-            out += " (was " + *f.was + ")";
+            out += " (was " + (f.was->empty() ? std::string("empty") : *f.was) + ")";
     }
     return out;
 }

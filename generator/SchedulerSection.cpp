@@ -48,6 +48,8 @@ void explainEvent(CommandText& out, const ConfigDocument& doc, std::size_t i) {
                               x->before(&ConfigDocument::events, i))
                    .field("command",
                           [&](const ScheduleEvent& s) {
+                              if (s.commandNumber.empty())
+                                  return std::string("none");
                               return commandWords(s.commandNumber.view(), "", labels);
                           })
                    .field("when", scheduleWords)

@@ -68,7 +68,8 @@ std::string scheduleWords(const ScheduleEvent& e) {
 
 std::string commandWords(std::string_view number, std::string_view parameters,
                          const CatalogLabels& labels) {
-    std::string out = padByLength(number);
+    // A line without a command number is kept in the document but never sent.
+    std::string out = number.empty() ? "(no command)" : padByLength(number);
     if (!parameters.empty())
         out += ' ' + std::string(parameters);
     if (const std::string& label = labels.commandOrMacro(number); !label.empty())
