@@ -10,6 +10,7 @@
 #include "link/TermiosSerialPort.h"
 #include "link/UploadSettings.h"
 #include "screens/ControllerOutputList.h"
+#include "screens/QtText.h"
 #include "screens/UploadFileScreen.h"
 #include "screens/UploadSession.h"
 #include "screens/UploadSetupScreen.h"
@@ -237,17 +238,15 @@ void TerminalWindow::onUploadOtherFile() {
 }
 
 void TerminalWindow::onCommandChanged() {
-    if (m_commandGuard)
-        return;
     const QString text = m_command->text();
     if (text.size() > kCommandCharacters) {
         m_session.prompter.inform(kCommandTooLong);
-        setCommandQuietly(text.left(kCommandCharacters));
+        setTextQuietly(m_command, text.left(kCommandCharacters));
         return;
     }
     if (!isConnected()) {
         m_session.prompter.inform(kNotConnectedForCommand);
-        setCommandQuietly(QString());
+        setTextQuietly(m_command, QString());
     }
 }
 
@@ -258,17 +257,11 @@ void TerminalWindow::sendTypedCommand() {
     // Text typed before a disconnect is still in the field; it has nowhere to go.
     if (!isConnected()) {
         m_session.prompter.inform(kNotConnectedForCommand);
-        setCommandQuietly(QString());
+        setTextQuietly(m_command, QString());
         return;
     }
     m_link->sendUserCommand(text.toStdString());
-    setCommandQuietly(QString());
-}
-
-void TerminalWindow::setCommandQuietly(const QString& text) {
-    m_commandGuard = true;
-    m_command->setText(text);
-    m_commandGuard = false;
+    setTextQuietly(m_command, QString());
 }
 
 void TerminalWindow::keyPressEvent(QKeyEvent* e) {
