@@ -13,29 +13,26 @@ namespace {
 // Labels are shown on one line; a catalog could hold anything.
 constexpr std::size_t kLabelLength = 80;
 
-// Every list catalog has its label second.
-constexpr std::size_t kLabelField = 1;
-
 std::vector<std::string> readLabels(const ConfigDocument& doc, const char* file,
-                                    const FieldLayout& layout) {
+                                    const FieldLayout& layout, std::size_t labelField) {
     std::vector<std::string> labels;
     const CatalogLines catalog = readCatalogEntryLines(doc.catalogPath(file), kCatalogLineCapacity);
     labels.reserve(catalog.lines.size());
     for (const std::string& line : catalog.lines)
-        labels.push_back(cutFields(line, layout)[kLabelField].substr(0, kLabelLength));
+        labels.push_back(cutFields(line, layout)[labelField].substr(0, kLabelLength));
     return labels;
 }
 
 std::vector<TimerLimits> readTimerLimits(const ConfigDocument& doc) {
-    enum { Default = 3, Maximum = 4, Description = 5 };
     std::vector<TimerLimits> limits;
     const CatalogLines catalog =
         readCatalogEntryLines(doc.catalogPath("timers.cfg"), kCatalogLineCapacity);
     limits.reserve(catalog.lines.size());
     for (const std::string& line : catalog.lines) {
         const std::vector<std::string> f = cutFields(line, timersLayout());
-        limits.push_back(
-            {f[Default].substr(0, 4), f[Maximum].substr(0, 4), timerUnit(f[Description])});
+        limits.push_back({f[TimerFields::DefaultLength].substr(0, 4),
+                          f[TimerFields::MaximumLength].substr(0, 4),
+                          timerUnit(f[TimerFields::Description])});
     }
     return limits;
 }
@@ -44,15 +41,15 @@ std::vector<TimerLimits> readTimerLimits(const ConfigDocument& doc) {
 
 CatalogLabels CatalogLabels::read(const ConfigDocument& doc) {
     CatalogLabels l;
-    l.timers = readLabels(doc, "timers.cfg", timersLayout());
+    l.timers = readLabels(doc, "timers.cfg", timersLayout(), TimerFields::Label);
     l.timerLimits = readTimerLimits(doc);
-    l.messages = readLabels(doc, "messages.cfg", messagesLayout());
-    l.users = readLabels(doc, "users.cfg", usersLayout());
-    l.ioPoints = readLabels(doc, "io.cfg", ioLayout());
-    l.commands = readLabels(doc, "commands.cfg", commandsLayout());
-    l.macros = readLabels(doc, "macros.cfg", macrosLayout());
-    l.events = readLabels(doc, "schedule.cfg", scheduleLayout());
-    l.beeps = readLabels(doc, "beep.cfg", beepLayout());
+    l.messages = readLabels(doc, "messages.cfg", messagesLayout(), MessageFields::Label);
+    l.users = readLabels(doc, "users.cfg", usersLayout(), UserFields::Label);
+    l.ioPoints = readLabels(doc, "io.cfg", ioLayout(), IoFields::Label);
+    l.commands = readLabels(doc, "commands.cfg", commandsLayout(), CommandFields::Label);
+    l.macros = readLabels(doc, "macros.cfg", macrosLayout(), MacroFields::Label);
+    l.events = readLabels(doc, "schedule.cfg", scheduleLayout(), ScheduleFields::Label);
+    l.beeps = readLabels(doc, "beep.cfg", beepLayout(), BeepFields::Label);
     l.indexNumbers(doc);
     return l;
 }

@@ -1,11 +1,13 @@
 #include "generator/Explanation.h"
 
-#include <algorithm>
-
 namespace merix {
 
 std::string Explanation::text() const {
-    std::string out = section + ": " + label;
+    return section + ": " + detail();
+}
+
+std::string Explanation::detail() const {
+    std::string out = label;
     for (const FieldChange& f : fields) {
         if (!f.field.empty())
             out += ", " + f.field;
@@ -14,11 +16,6 @@ std::string Explanation::text() const {
             out += " (was " + (f.was->empty() ? std::string("empty") : *f.was) + ")";
     }
     return out;
-}
-
-bool Explanation::changesAnything() const {
-    return std::any_of(fields.begin(), fields.end(),
-                       [](const FieldChange& f) { return f.was.has_value(); });
 }
 
 } // namespace merix

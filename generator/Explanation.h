@@ -24,7 +24,8 @@ struct Explanation {
     std::vector<FieldChange> fields;
 
     std::string text() const;
-    bool changesAnything() const;
+    // The same without the section: what a list grouped by section shows.
+    std::string detail() const;
     bool operator==(const Explanation&) const = default;
 };
 
