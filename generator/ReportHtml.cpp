@@ -8,7 +8,7 @@ namespace {
 
 // Page breaks between sections; Qt's rich text honours these and the table attributes.
 constexpr const char* kStyle = "body { font-family: sans-serif; font-size: 10pt; }"
-                               " h2 { page-break-before: always; }"
+                               " h2.page { page-break-before: always; }"
                                " th { text-align: left; background-color: #e0e0e0; }"
                                " td, th { vertical-align: top; }"
                                " .note { font-style: italic; }";
@@ -162,7 +162,9 @@ std::string reportHtml(const ConfigurationReport& report) {
     }
     out += "</table>\n";
     for (const ReportSection& s : report.sections) {
-        out += "<h2 id=\"" + anchor(s.title) + "\">";
+        // Every section but the first starts a page.
+        out += "<h2 id=\"" + anchor(s.title) + '"' +
+               (&s == &report.sections.front() ? "" : " class=\"page\"") + '>';
         escaped(out, s.title);
         out += "</h2>\n";
         if (!s.note.empty()) {

@@ -47,7 +47,7 @@ ReviewWindow::ReviewWindow(ReviewContent content, Prompter& prompter, QWidget* p
     setWindowTitle(QStringLiteral("Review Command File"));
     buildControls();
     fillTree();
-    resize(900, 600);
+    resize(1100, 640);
 }
 
 void ReviewWindow::buildControls() {
@@ -125,6 +125,7 @@ void ReviewWindow::fillTree() {
             groupFor(section),
             {toQString(line.text),
              line.explanation ? toQString(line.explanation->detail()) : QStringLiteral("unknown")});
+        item->setToolTip(1, item->text(1)); // a long explanation is cut at the window's edge
         if (!line.explanation)
             item->setForeground(1, QBrush(Qt::darkRed));
     }
