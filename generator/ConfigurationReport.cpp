@@ -69,7 +69,7 @@ ReportSection reportSection(const ConfigDocument& doc, Section s, const CatalogL
     }
     if (unused > 0)
         section.note = std::to_string(unused) + " of " + std::to_string(n) + ' ' + unusedNote(s) +
-                       " and not listed.";
+                       "; they are not listed.";
     return section;
 }
 
