@@ -37,15 +37,22 @@ const char* unusedNote(Section s) {
     }
 }
 
-bool shownAsBlocks(Section s) {
-    return s == Section::Users || s == Section::Macros || s == Section::MiscSetup;
+ReportLayout layoutOf(Section s) {
+    if (s == Section::MiscSetup)
+        return ReportLayout::SideBySide;
+    return s == Section::Users || s == Section::Macros ? ReportLayout::Blocks : ReportLayout::Table;
 }
 
-ReportEntry reportEntry(EntryFields e, bool showPasswords) {
-    ReportEntry r{std::move(e.label), {}};
+ReportEntry reportEntry(EntryFields e, bool showPasswords, ReportLayout layout) {
+    ReportEntry r{std::move(e.label), {}, {}};
     for (FieldText& f : e.fields) {
         if (f.use == FieldUse::Compare)
             continue;
+        // A long text would squeeze the columns of the ports; it goes below them.
+        if (layout == ReportLayout::SideBySide && f.name == "Description") {
+            r.description = std::move(f.value);
+            continue;
+        }
         if (f.secret && !showPasswords && !f.value.empty())
             f.value = "(set, not shown)";
         r.fields.emplace_back(std::move(f.name), std::move(f.value));
@@ -57,7 +64,7 @@ ReportSection reportSection(const ConfigDocument& doc, Section s, const CatalogL
                             bool showPasswords) {
     ReportSection section;
     section.title = sectionName(s);
-    section.blocks = shownAsBlocks(s);
+    section.layout = layoutOf(s);
     const std::size_t n = entryCount(doc, s);
     std::size_t unused = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -65,7 +72,8 @@ ReportSection reportSection(const ConfigDocument& doc, Section s, const CatalogL
             ++unused;
             continue;
         }
-        section.entries.push_back(reportEntry(describeEntry(doc, s, i, labels), showPasswords));
+        section.entries.push_back(
+            reportEntry(describeEntry(doc, s, i, labels), showPasswords, section.layout));
     }
     if (unused > 0)
         section.note = std::to_string(unused) + " of " + std::to_string(n) + ' ' + unusedNote(s) +

@@ -14,12 +14,19 @@ class ConfigDocument;
 struct ReportEntry {
     std::string label;
     std::vector<std::pair<std::string, std::string>> fields; // name, value
+    std::string description;                                 // shown below a side-by-side table
+};
+
+enum class ReportLayout {
+    Table,      // a row per entry
+    Blocks,     // entries one under the other, a line per field
+    SideBySide, // a column per entry (the eight ports), a row per field
 };
 
 struct ReportSection {
     std::string title;
-    std::string note;    // what was left out, when something was
-    bool blocks = false; // entries one under the other rather than rows of a table
+    std::string note; // what was left out, when something was
+    ReportLayout layout = ReportLayout::Table;
     std::vector<ReportEntry> entries;
 };
 

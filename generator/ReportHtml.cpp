@@ -135,6 +135,34 @@ void blocks(std::string& out, const ReportSection& s) {
     }
 }
 
+// A column per entry, a row per field; then the descriptions.
+void sideBySide(std::string& out, const ReportSection& s) {
+    if (s.entries.empty())
+        return;
+    out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr><th></th>";
+    for (const ReportEntry& e : s.entries)
+        element(out, "th", e.label);
+    out += "</tr>\n";
+    const auto& rows = s.entries.front().fields;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        out += "<tr>";
+        element(out, "th", rows[r].first);
+        for (const ReportEntry& e : s.entries)
+            element(out, "td", r < e.fields.size() ? e.fields[r].second : std::string());
+        out += "</tr>\n";
+    }
+    out += "</table>\n";
+    for (const ReportEntry& e : s.entries) {
+        if (e.description.empty())
+            continue;
+        out += "<p>";
+        element(out, "b", e.label);
+        out += ": ";
+        escaped(out, e.description);
+        out += "</p>\n";
+    }
+}
+
 std::string anchor(const std::string& title) {
     std::string id;
     for (char c : title)
@@ -172,7 +200,17 @@ std::string reportHtml(const ConfigurationReport& report) {
             escaped(out, s.note);
             out += "</p>\n";
         }
-        s.blocks ? blocks(out, s) : tables(out, s);
+        switch (s.layout) {
+        case ReportLayout::Table:
+            tables(out, s);
+            break;
+        case ReportLayout::Blocks:
+            blocks(out, s);
+            break;
+        case ReportLayout::SideBySide:
+            sideBySide(out, s);
+            break;
+        }
     }
     out += "</body>\n</html>\n";
     return out;
