@@ -31,7 +31,9 @@ std::string renamed(std::string line, int copy) {
     if (copy == 0)
         return line;
     const std::size_t end = std::min(line.find_first_of(",:"), line.size());
-    line.insert(end, "_" + std::to_string(copy));
+    std::string suffix(1, '_');
+    suffix += std::to_string(copy);
+    line.insert(end, suffix);
     return line;
 }
 
