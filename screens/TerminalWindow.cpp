@@ -9,6 +9,7 @@
 #include "link/LinkMessages.h"
 #include "link/TermiosSerialPort.h"
 #include "link/UploadSettings.h"
+#include "screens/Captions.h"
 #include "screens/ControllerOutputList.h"
 #include "screens/ReviewWindow.h"
 #include "screens/QtText.h"
@@ -71,7 +72,7 @@ TerminalWindow::~TerminalWindow() {
 void TerminalWindow::buildControls() {
     auto* commandLabel = new QLabel(QStringLiteral("&User Entered Command Upload:"), this);
     m_command = new QLineEdit(this);
-    commandLabel->setBuddy(m_command);
+    labelControl(commandLabel, m_command);
     m_uploadOther = new QPushButton(QStringLiteral("Up&load Other File"), this);
 
     auto* listLabel = new QLabel(QStringLiteral("&Controller Output"), this);
@@ -80,7 +81,7 @@ void TerminalWindow::buildControls() {
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setUniformItemSizes(true);
     m_list->setMinimumSize(460, 300);
-    listLabel->setBuddy(m_list);
+    labelControl(listLabel, m_list);
 
     m_connect = new QPushButton(QStringLiteral("Co&nnect"), this);
     m_upload = new QPushButton(QStringLiteral("Upload Command &File(s)"), this);

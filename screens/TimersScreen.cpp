@@ -2,6 +2,7 @@
 
 #include "document/CatalogFields.h"
 #include "document/Prompter.h"
+#include "screens/Captions.h"
 #include "screens/PointerOverMain.h"
 #include "screens/QtText.h"
 #include "screens/TimerRules.h"
@@ -45,7 +46,7 @@ TimersScreen::TimersScreen(const ScreenContext& context, QWidget* parent)
 void TimersScreen::buildControls() {
     auto* commandsLabel = new QLabel(QStringLiteral("&Commands:"));
     m_list = new QListWidget;
-    commandsLabel->setBuddy(m_list);
+    labelControl(commandsLabel, m_list);
 
     auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"));
     auto* frame = new QFrame;
@@ -57,7 +58,7 @@ void TimersScreen::buildControls() {
     m_length = new QLineEdit;
     m_length->setFixedWidth(m_length->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
                             12);
-    lengthLabel->setBuddy(m_length);
+    labelControl(lengthLabel, m_length);
     m_arrows = new QScrollBar(Qt::Vertical);
     m_arrows->setRange(0, 1000);
     m_arrows->setValue(kArrowRest);
@@ -67,7 +68,7 @@ void TimersScreen::buildControls() {
     m_maximum = new QLabel;
     m_description = new QPlainTextEdit;
     m_description->setReadOnly(true);
-    descriptionLabel->setBuddy(m_description);
+    labelControl(descriptionLabel, m_description);
 
     auto* lengthRow = new QHBoxLayout;
     lengthRow->addStretch(1);

@@ -32,6 +32,7 @@ class TimersScreen final : public EditingScreen {
     QScrollBar* lengthArrows() const { return m_arrows; }
     QCheckBox* setToDefaultBox() const { return m_setDefault; }
     QLabel* maximumLabel() const { return m_maximum; }
+    QPlainTextEdit* descriptionBox() const { return m_description; }
 
   protected:
     void refreshFromDocument() override;

@@ -1,4 +1,5 @@
 #include "screens/TimersScreen.h"
+#include "tests/screens/AccessibleTree.h"
 #include "tests/screens/ScreenTestFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -232,6 +234,21 @@ TEST_F(TimersScreenTest, ACatalogShortenedOnDiskLosesNoTimerAndSaysSoInTheStatus
                                "timers.cfg describes 1 of the 3 entries of the document; the "
                                "others are shown without names and descriptions."}));
     EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(TimersScreenTest, EveryControlIsFoundByItsCaption) {
+    open();
+    const std::pair<const char*, QWidget*> controls[] = {
+        {"&Commands:", screen->timerList()},
+        {"&Length:", screen->lengthField()},
+        {"&Description:", screen->descriptionBox()},
+        {"&Set to Default Length", screen->setToDefaultBox()},
+        {"Cancel", screen->cancelButton()},
+        {"&OK", screen->okButton()},
+    };
+    for (const auto& [caption, widget] : controls)
+        EXPECT_EQ(test::findByCaption(screen.get(), QString::fromUtf8(caption)), widget) << caption;
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Set Timer Values"));
 }
 
 } // namespace
