@@ -1,6 +1,7 @@
 #include "screens/ReviewWindow.h"
 
 #include "document/Prompter.h"
+#include "screens/Captions.h"
 #include "screens/QtText.h"
 #include "screens/UploadSession.h"
 
@@ -61,7 +62,7 @@ void ReviewWindow::buildControls() {
     auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
     m_search = new QLineEdit(this);
     m_search->setClearButtonEnabled(true);
-    searchLabel->setBuddy(m_search);
+    labelControl(searchLabel, m_search);
 
     auto* linesLabel = new QLabel(QStringLiteral("&Lines to send:"), this);
     m_tree = new QTreeWidget(this);
@@ -71,7 +72,7 @@ void ReviewWindow::buildControls() {
     m_tree->setUniformRowHeights(true);
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_tree->setFont(QFont(QStringLiteral("monospace")));
-    linesLabel->setBuddy(m_tree);
+    labelControl(linesLabel, m_tree);
 
     m_copy = new QPushButton(QStringLiteral("&Copy"), this);
     m_saveAs = new QPushButton(QStringLiteral("Save &As..."), this);

@@ -2,6 +2,7 @@
 // and the Terminal Window's Review button, which explains the command file about to be sent.
 #include "screens/ReviewWindow.h"
 #include "screens/TerminalWindow.h"
+#include "tests/screens/AccessibleTree.h"
 #include "tests/screens/ModalAnswer.h"
 #include "tests/screens/UploadFixture.h"
 
@@ -84,13 +85,12 @@ TEST_F(ReviewWindowTest, GroupsTheCommandLinesBySectionUnderTheSummary) {
               (Lines{"Timers (1 line)", "  N020 005 050;set timer number 5 to 50 | Hang Timer = 50",
                      "Commands (3 lines)", "  N131 2 020 | Set Timer, port 2 = allowed",
                      "  N999 by hand | unknown", "  N130 3 020 | Set Timer, port 3 = blocked"}));
-    // The search field is found by its caption.
-    const QList<QLabel*> labels = window.findChildren<QLabel*>();
-    const auto search = std::find_if(labels.begin(), labels.end(), [](const QLabel* l) {
-        return l->text() == QStringLiteral("&Search:");
-    });
-    ASSERT_NE(search, labels.end());
-    EXPECT_EQ((*search)->buddy(), window.searchField());
+    // Screen readers and UI automation find every control by its caption.
+    EXPECT_EQ(test::findByCaption(&window, QStringLiteral("&Search:")), window.searchField());
+    EXPECT_EQ(test::findByCaption(&window, QStringLiteral("&Lines to send:")), window.lineTree());
+    EXPECT_EQ(test::findByCaption(&window, QStringLiteral("&Copy")), window.copyButton());
+    EXPECT_EQ(test::findByCaption(&window, QStringLiteral("Save &As...")), window.saveAsButton());
+    EXPECT_NE(test::findByCaption(&window, QStringLiteral("C&lose")), nullptr);
 }
 
 TEST_F(ReviewWindowTest, SearchShowsMatchingLinesAndTheirSectionsOnly) {
@@ -138,7 +138,7 @@ TEST_F(TerminalReviewTest, ReviewExplainsTheCommandFileAboutToBeSent) {
     TerminalWindow terminal(makeSession(), nullptr);
     terminal.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return terminal.openingDone(); }, 20000));
-    EXPECT_EQ(terminal.reviewButton()->text(), QStringLiteral("&Review"));
+    EXPECT_EQ(test::findByCaption(&terminal, QStringLiteral("&Review")), terminal.reviewButton());
 
     Lines shown;
     QString summary;
