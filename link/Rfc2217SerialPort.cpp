@@ -94,7 +94,9 @@ Transfer Rfc2217SerialPort::write(std::string_view bytes) {
 Transfer Rfc2217SerialPort::read(char* buffer, std::size_t capacity) {
     const std::int64_t deadline = monotonicMs() + m_readTimeoutMs;
     Pump pump = Pump::Progress;
-    while (m_pending.empty() && pump == Pump::Progress)
+    // The clock, not the pump, ends the wait: a server that sends nothing but negotiation
+    // must not keep a read going.
+    while (m_pending.empty() && pump == Pump::Progress && monotonicMs() < deadline)
         pump = pumpOnce(deadline);
     if (m_pending.empty())
         return {pump != Pump::Broken, 0};
@@ -127,6 +129,8 @@ Rfc2217SerialPort::Pump Rfc2217SerialPort::pumpOnce(std::int64_t deadlineMs) {
 template <typename Done>
 Rfc2217SerialPort::Pump Rfc2217SerialPort::pumpUntil(std::int64_t deadlineMs, Done done) {
     while (!done()) {
+        if (monotonicMs() >= deadlineMs)
+            return Pump::TimedOut;
         const Pump p = pumpOnce(deadlineMs);
         if (p != Pump::Progress)
             return p;

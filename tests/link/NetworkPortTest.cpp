@@ -175,6 +175,15 @@ std::string lineReply(int command, const std::string& value) {
     return TelnetCodec::subnegotiation(kComPort, static_cast<char>(command + 100) + value);
 }
 
+// Until the client hangs up.
+void floodWithNops(int fd) {
+    std::string noise;
+    for (int i = 0; i < 512; ++i)
+        noise += bytes({kIac, 241});
+    while (::send(fd, noise.data(), noise.size(), MSG_NOSIGNAL) > 0) {
+    }
+}
+
 TEST(Rfc2217SerialPort, ServersThatRefuseOrFailAreToldApart) {
     struct Case {
         const char* what;
@@ -199,6 +208,11 @@ TEST(Rfc2217SerialPort, ServersThatRefuseOrFailAreToldApart) {
               "port, "
               "use tcp://127.0.0.1:P."},
              {"speaks no Telnet", [](int fd) { test::drainUntilClosed(fd); },
+              OpenError::NoTelnetAnswer,
+              "rfc2217://127.0.0.1:P did not answer as a Telnet server: if it is a raw TCP port, "
+              "use "
+              "tcp://127.0.0.1:P."},
+             {"talks nothing but Telnet NOPs", [](int fd) { floodWithNops(fd); },
               OpenError::NoTelnetAnswer,
               "rfc2217://127.0.0.1:P did not answer as a Telnet server: if it is a raw TCP port, "
               "use "
