@@ -116,6 +116,7 @@ Transfer TcpConnection::receive(char* buffer, std::size_t capacity, std::int64_t
         return {false, 0};
     for (;;) {
         const ssize_t n = ::recv(m_fd, buffer, capacity, MSG_DONTWAIT);
+        acknowledgeAtOnce();
         if (n > 0)
             return {true, static_cast<std::size_t>(n)};
         if (n == 0)
@@ -155,6 +156,16 @@ Transfer TcpConnection::send(std::string_view bytes, int timeoutMs) {
     }
     t.ok = true;
     return t;
+}
+
+// A server that sends an answer in pieces and waits for our acknowledgement of the first
+// (Nagle, as ser2net does) would otherwise wait for our delayed one, up to 40 ms a line.
+// The kernel falls back to delaying, so this is asked again after every receive.
+void TcpConnection::acknowledgeAtOnce() {
+#ifdef TCP_QUICKACK
+    const int one = 1;
+    ::setsockopt(m_fd, IPPROTO_TCP, TCP_QUICKACK, &one, sizeof one);
+#endif
 }
 
 void TcpConnection::discardInput() {

@@ -40,6 +40,7 @@ class TcpConnection {
     OpenResult connectOne(const void* address, unsigned length, int family,
                           std::int64_t deadlineMs);
     Transfer broke(int systemError, std::size_t count);
+    void acknowledgeAtOnce();
 
     int m_fd = -1;
     int m_wake[2] = {-1, -1};
