@@ -56,14 +56,18 @@ inline bool listening(int port, bool ipv6 = false) {
 // (and reaped) at the end, and killed with the test process should that die first.
 class Ser2netProcess {
   public:
-    Ser2netProcess(const std::string& device, bool rfc2217, const std::string& folder)
+    // charDelay false: ser2net passes the device's bytes on at once instead of waiting for
+    // two more characters' time.
+    Ser2netProcess(const std::string& device, bool rfc2217, const std::string& folder,
+                   bool charDelay = true)
         : m_port(freeLoopbackPort()), m_rfc2217(rfc2217) {
         const std::string config = folder + "/ser2net.yaml";
         std::ofstream(config) << "%YAML 1.1\n---\n"
                               << "connection: &merix\n"
                               << "  accepter: " << (rfc2217 ? "telnet(rfc2217)," : "")
                               << "tcp,127.0.0.1," << m_port << "\n"
-                              << "  connector: serialdev," << device << ",9600n81,local\n";
+                              << "  connector: serialdev," << device << ",9600n81,local\n"
+                              << (charDelay ? "" : "  options:\n    chardelay: false\n");
         const std::string log = folder + "/ser2net.log";
         const pid_t parent = ::getpid();
         m_pid = ::fork();
