@@ -26,13 +26,13 @@ bool parseNumber(const char* text, long max, long& out) {
     return true;
 }
 
-std::optional<ListenSpec> parseListen(const std::string& text) {
-    ListenSpec spec;
+std::optional<ListenPort> parseListen(const std::string& text) {
+    ListenPort wanted;
     std::string port;
     if (text.rfind("tcp:", 0) == 0) {
         port = text.substr(4);
     } else if (text.rfind("rfc2217:", 0) == 0) {
-        spec.telnet = true;
+        wanted.telnet = true;
         port = text.substr(8);
     } else {
         return std::nullopt;
@@ -40,8 +40,8 @@ std::optional<ListenSpec> parseListen(const std::string& text) {
     long n = 0;
     if (!parseNumber(port.c_str(), 65535, n))
         return std::nullopt;
-    spec.port = static_cast<int>(n);
-    return spec;
+    wanted.port = static_cast<int>(n);
+    return wanted;
 }
 
 } // namespace

@@ -18,7 +18,7 @@ class NetworkController {
   public:
     NetworkController(bool telnet, const std::string& settingsLog, sim::SimOptions options = {})
         : m_listener(0), m_telnet(telnet) {
-        options.listen = sim::ListenSpec{telnet, 0};
+        options.listen = sim::ListenPort{telnet, 0};
         m_log = std::fopen(settingsLog.c_str(), "w");
         if (::pipe2(m_stop, O_CLOEXEC) != 0)
             m_stop[0] = m_stop[1] = -1;
