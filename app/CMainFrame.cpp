@@ -2,11 +2,12 @@
 
 #include "app/AboutBox.h"
 #include "app/CVeskView.h"
+#include "app/CommandFileReview.h"
 #include "app/HelpWindow.h"
 #include "app/LockIndicators.h"
+#include "app/ReportPrinting.h"
 #include "document/DocumentLifecycle.h"
 #include "document/Prompter.h"
-#include "screens/PointerOverMain.h"
 #include "screens/UploadHistoryWindow.h"
 
 #include <QAction>
@@ -30,6 +31,9 @@ namespace merix {
 
 namespace {
 
+// Long enough to be read; the pane says "Ready" again afterwards.
+constexpr int kStatusNoticeMs = 15000;
+
 QString plain(QString text) {
     text.remove(QLatin1Char('&'));
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
@@ -48,7 +52,8 @@ void renderView(QWidget* view, QPrinter* printer) {
 } // namespace
 
 CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
-    : m_doc(doc), m_prompter(prompter), m_view(new CVeskView(doc, prompter, busy, this)) {
+    : m_doc(doc), m_prompter(prompter), m_busy(busy),
+      m_view(new CVeskView(doc, prompter, busy, m_pointer, this)) {
     initShellResources();
     setAttribute(Qt::WA_Hover);
     setWindowIcon(QIcon(QStringLiteral(":/icons/merix.png")));
@@ -57,6 +62,9 @@ CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
     createMenus();
     createToolBar();
     createStatusBar();
+    m_view->setStatusSink([this](const std::string& text) {
+        statusBar()->showMessage(QString::fromStdString(text), kStatusNoticeMs);
+    });
     m_view->setCentreSource([this] { return clientCentreIn(m_view); });
     m_doc.setTitleListener([this](const std::string& title) { showTitle(title); });
     showTitle(m_doc.title());
@@ -99,9 +107,15 @@ void CMainFrame::createCommands() {
     connect(addCommand(QStringLiteral("Save &As..."), QString(),
                        QStringLiteral("Save the active document with a new name")),
             &QAction::triggered, this, [this] { m_doc.saveAs(); });
+    connect(addCommand(QStringLiteral("Review &Command File..."), QString(),
+                       QStringLiteral("Show what the next upload sends, line by line, in words")),
+            &QAction::triggered, this, &CMainFrame::reviewCommandFile);
     connect(addCommand(QStringLiteral("&Upload History..."), QString(),
                        QStringLiteral("Show every upload of this document, and what it sent")),
             &QAction::triggered, this, &CMainFrame::showUploadHistory);
+    connect(addCommand(QStringLiteral("Print Con&figuration Report..."), QString(),
+                       QStringLiteral("Print the whole configuration, or save it as PDF")),
+            &QAction::triggered, this, &CMainFrame::printConfigurationReport);
     connect(addCommand(QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("document-print"),
                        QStringLiteral("Print the active document"), {K(Qt::CTRL | Qt::Key_P)}),
             &QAction::triggered, this, &CMainFrame::print);
@@ -187,9 +201,11 @@ void CMainFrame::createMenus() {
     for (const char* n : {"New", "Open...", "Save", "Save As..."})
         add(file, n);
     file->addSeparator();
+    add(file, "Review Command File...");
     add(file, "Upload History...");
     file->addSeparator();
-    for (const char* n : {"Print...", "Print Preview", "Print Setup..."})
+    for (const char* n :
+         {"Print...", "Print Preview", "Print Setup...", "Print Configuration Report..."})
         add(file, n);
     file->addSeparator();
     add(file, "Exit");
@@ -242,7 +258,7 @@ QPoint CMainFrame::clientCentreIn(const QWidget* widget) const {
 
 bool CMainFrame::event(QEvent* e) {
     if (e->type() == QEvent::HoverMove || e->type() == QEvent::HoverEnter)
-        setPointerOverMain(true);
+        m_pointer.set(true);
     return QMainWindow::event(e);
 }
 
@@ -260,6 +276,14 @@ QPrinter& CMainFrame::printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
+}
+
+void CMainFrame::reviewCommandFile() {
+    runCommandFileReview(m_doc.document(), m_prompter, m_busy, this);
+}
+
+void CMainFrame::printConfigurationReport() {
+    ReportPrinting(m_prompter, m_busy).run(m_doc.document(), printer(), this);
 }
 
 void CMainFrame::print() {

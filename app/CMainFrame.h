@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/PointerOverMain.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -26,6 +28,7 @@ class CMainFrame final : public QMainWindow {
     ~CMainFrame() override;
 
     CVeskView* view() const { return m_view; }
+    const PointerOverMain& pointerOverMain() const { return m_pointer; }
     // The centre of the client area (below the menu bar, toolbar and status bar included),
     // in the coordinates of the given widget.
     QPoint clientCentreIn(const QWidget* widget) const;
@@ -45,6 +48,8 @@ class CMainFrame final : public QMainWindow {
                         const QList<QKeySequence>& keys = {});
     void showTitle(const std::string& title);
 
+    void reviewCommandFile();
+    void printConfigurationReport();
     void print();
     void printPreview();
     void printSetup();
@@ -55,6 +60,8 @@ class CMainFrame final : public QMainWindow {
 
     CVeskDoc& m_doc;
     Prompter& m_prompter;
+    BusyIndicator* m_busy;
+    PointerOverMain m_pointer;
     CVeskView* m_view;
     QToolBar* m_toolBar = nullptr;
     QPointer<HelpWindow> m_help;

@@ -9,5 +9,7 @@ int runGenerate(int argc, char** argv);
 int runSend(int argc, char** argv);
 int runUpload(int argc, char** argv);
 int runHistory(int argc, char** argv);
+int runDiff(int argc, char** argv);
+int runReport(int argc, char** argv);
 
 } // namespace merix::cli

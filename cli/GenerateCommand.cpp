@@ -7,7 +7,7 @@
 #include "document/ConfigDocument.h"
 #include "document/DocumentFile.h"
 #include "document/SideFiles.h"
-#include "generator/CommandFileGenerator.h"
+#include "generator/CommandFileExplanation.h"
 #include "link/UploadSettings.h"
 
 #include <cerrno>
@@ -20,7 +20,7 @@ namespace merix::cli {
 namespace {
 
 const char* const kGenerateUsage =
-    "generate DOC [--catalogs DIR] [--option last|init|all | --against FILE]";
+    "generate DOC [--catalogs DIR] [--option last|init|all | --against FILE] [--explain]";
 
 // Remembers whether the run told the user anything: every such message is a failure.
 class CountingPrompter : public CliPrompter {
@@ -57,13 +57,14 @@ std::optional<std::string> againstProblem(const std::string& path) {
 } // namespace
 
 int runGenerate(int argc, char** argv) {
-    const Args args(argc, argv, 2);
+    const Args args(argc, argv, 2, {"explain"});
     const std::optional<std::string> optionWord = args.value("option");
     const std::optional<std::string> against = args.value("against");
     const std::optional<UploadOption> option =
         optionWord ? uploadOptionNamed(*optionWord) : std::nullopt;
-    if (!args.ok({"catalogs", "option", "against"}) || args.positional().size() != 1 ||
-        (optionWord && !option) || (optionWord && against))
+    // An explanation names the values of the copy an option compares with: not with --against.
+    if (!args.ok({"catalogs", "option", "against", "explain"}) || args.positional().size() != 1 ||
+        (optionWord && !option) || (against && (optionWord || args.flag("explain"))))
         return usage(kGenerateUsage);
     const std::string path = args.positional()[0];
     if (against)
@@ -77,10 +78,22 @@ int runGenerate(int argc, char** argv) {
     if (!openDocument(doc, path, prompter))
         return kExitFailure;
 
-    const CommandFileResult result =
-        against ? generateChangesAgainst(doc, path, *against, commandFilePath(path), prompter)
-                : generateCommandFile(
-                      doc, option ? *option : storedOption(path, doc.startupDirectory()), prompter);
+    if (against) {
+        const CommandFileResult result =
+            generateChangesAgainst(doc, path, *against, commandFilePath(path), prompter);
+        if (result.produced())
+            std::printf("%s\n", result.path.c_str());
+        return prompter.reported() ? kExitFailure : kExitOk;
+    }
+    const UploadOption chosen = option ? *option : storedOption(path, doc.startupDirectory());
+    if (args.flag("explain")) {
+        // The explained lines take the place of the path on standard output.
+        const ExplainedRun run = generateExplainedCommandFile(doc, chosen, prompter);
+        if (run.result.produced())
+            std::fputs(explainedText(run.file).c_str(), stdout);
+        return prompter.reported() ? kExitFailure : kExitOk;
+    }
+    const CommandFileResult result = generateCommandFile(doc, chosen, prompter);
     if (result.produced())
         std::printf("%s\n", result.path.c_str());
     return prompter.reported() ? kExitFailure : kExitOk;

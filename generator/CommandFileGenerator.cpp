@@ -4,6 +4,8 @@
 #include "document/Prompter.h"
 #include "document/SideFiles.h"
 #include "generator/ChangeDetection.h"
+#include "generator/GeneratorRun.h"
+#include "generator/LineExplainer.h"
 #include "generator/LookupTables.h"
 #include "generator/SectionWriters.h"
 #include "generator/TextFileOutput.h"
@@ -14,11 +16,6 @@
 namespace merix {
 
 namespace {
-
-constexpr const char* kPreamble = ";set macro 206 to OK\n"
-                                  "N053 206 032 OK\n\n"
-                                  ";set enter key to !\n"
-                                  "N078 400 !\n\n";
 
 bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
@@ -31,41 +28,6 @@ CommandFileResult failed(Prompter& prompter, std::string message)
 {
     prompter.inform(message);
     return {std::string(), std::move(message)};
-}
-
-// Which document file is compared with which copy, and where the command file goes.
-struct RunFiles {
-    std::string document;
-    std::optional<std::string> copy; // none: everything
-    std::string output;
-};
-
-// The change flags against the copy; everything is written when there is no copy to
-// compare with.
-struct Comparison {
-    bool documentUnreadable = false;
-    DocumentChanges changes;
-};
-
-Comparison compareWithCopy(const RunFiles& files) {
-    if (!files.copy || !fileExists(*files.copy))
-        return {};
-    auto changes = compareDocumentFiles(files.document, *files.copy);
-    if (!changes)
-        return {true, {}};
-    return {false, std::move(*changes)};
-}
-
-std::optional<std::string> copyFor(const ConfigDocument& doc, UploadOption option) {
-    switch (option) {
-    case UploadOption::ChangesSinceLastUpload:
-        return referenceCopyPath(doc.documentPath());
-    case UploadOption::ChangesSinceInitialization:
-        return initCopyPath(doc.documentPath());
-    case UploadOption::Everything:
-        break;
-    }
-    return std::nullopt;
 }
 
 // The word and CW tables, or the message for the first of cw.cfg and wordlist.cfg that
@@ -108,6 +70,22 @@ AccessModeTable loadAccessModes(const ConfigDocument& doc)
     return list ? AccessModeTable(*list) : AccessModeTable();
 }
 
+void explainPreamble(CommandText& out, const char* label, const char* value) {
+    if (LineExplainer* x = out.explainer())
+        x->explain({std::string(kPreambleSection), label, {{"", value, std::nullopt}}});
+}
+
+// Always first: the controller's OK macro and enter key, which the upload relies on.
+void writePreamble(CommandText& out) {
+    out << ";set macro 206 to OK\n"
+        << "N053 206 032 OK";
+    explainPreamble(out, "Macro 206", "OK");
+    out << "\n\n;set enter key to !\n"
+        << "N078 400 !";
+    explainPreamble(out, "Enter key", "!");
+    out << "\n\n";
+}
+
 // The sections after the timers; the message when a lookup list is missing.
 std::string writeBody(CommandText& out, const ConfigDocument& doc, const DocumentChanges& changes)
 {
@@ -128,22 +106,60 @@ std::string writeBody(CommandText& out, const ConfigDocument& doc, const Documen
     return {};
 }
 
+} // namespace
+
+std::optional<std::string> comparedCopyPath(const ConfigDocument& doc, UploadOption option) {
+    std::string copy;
+    if (option == UploadOption::ChangesSinceLastUpload)
+        copy = referenceCopyPath(doc.documentPath());
+    else if (option == UploadOption::ChangesSinceInitialization)
+        copy = initCopyPath(doc.documentPath());
+    if (copy.empty() || !fileExists(copy))
+        return std::nullopt;
+    return copy;
+}
+
+// Everything is written for the option "everything" and when the chosen copy is missing.
+std::optional<DocumentChanges> compareWithCopy(const ConfigDocument& doc, UploadOption option) {
+    const auto copy = comparedCopyPath(doc, option);
+    if (!copy)
+        return DocumentChanges{};
+    return compareDocumentFiles(doc.documentPath(), *copy);
+}
+
+std::string writeCommandText(CommandText& out, const ConfigDocument& doc,
+                             const DocumentChanges& changes) {
+    writePreamble(out);
+    writeTimerSection(out, doc, changes.timers);
+    return writeBody(out, doc, changes);
+}
+
+namespace {
+
+// Which document file is compared with which copy (none: everything), and where the command
+// file goes.
+struct RunFiles {
+    std::string document;
+    std::optional<std::string> copy;
+    std::string output;
+};
+
 CommandFileResult generate(const ConfigDocument& doc, const RunFiles& files, Prompter& prompter,
-                           BusyIndicator* busy) {
+                           BusyIndicator* busy, LineExplainer* explainer) {
     BusyGuard guard(busy);
     TextFileOutput file;
     if (std::string error = file.create(files.output); !error.empty())
         return failed(prompter, std::move(error));
 
-    const Comparison comparison = compareWithCopy(files);
-    if (comparison.documentUnreadable)
+    const std::optional<DocumentChanges> changes =
+        files.copy ? compareDocumentFiles(files.document, *files.copy) : DocumentChanges{};
+    if (!changes)
         return failed(prompter, "Unable to open the document file " + files.document +
                                     " to find what changed.  No command file was written.");
 
     CommandText out([&file](std::string_view chunk) { file.write(chunk); });
-    out << kPreamble;
-    writeTimerSection(out, doc, comparison.changes.timers);
-    const std::string missing = writeBody(out, doc, comparison.changes);
+    out.setExplainer(explainer);
+    const std::string missing = writeCommandText(out, doc, *changes);
     out.flush();
     // A missing lookup list still leaves the file holding what was written before it.
     if (!missing.empty())
@@ -157,15 +173,21 @@ CommandFileResult generate(const ConfigDocument& doc, const RunFiles& files, Pro
 
 CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
                                       Prompter& prompter, BusyIndicator* busy) {
-    return generate(doc,
-                    {doc.documentPath(), copyFor(doc, option), commandFilePath(doc.documentPath())},
-                    prompter, busy);
+    return generateCommandFile(doc, option, prompter, busy, nullptr);
+}
+
+CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
+                                      Prompter& prompter, BusyIndicator* busy,
+                                      LineExplainer* explainer) {
+    const RunFiles files{doc.documentPath(), comparedCopyPath(doc, option),
+                         commandFilePath(doc.documentPath())};
+    return generate(doc, files, prompter, busy, explainer);
 }
 
 CommandFileResult generateChangesAgainst(const ConfigDocument& doc, const std::string& documentFile,
                                          const std::string& copyPath, const std::string& outputPath,
                                          Prompter& prompter, BusyIndicator* busy) {
-    return generate(doc, {documentFile, copyPath, outputPath}, prompter, busy);
+    return generate(doc, {documentFile, copyPath, outputPath}, prompter, busy, nullptr);
 }
 
 } // namespace merix

@@ -9,6 +9,7 @@ namespace merix {
 class ConfigDocument;
 class Prompter;
 class BusyIndicator;
+class LineExplainer;
 
 // What a run leaves for the rest of the program. The path is the command file the
 // terminal window uploads; empty means no command file was produced ("Error in
@@ -28,6 +29,10 @@ struct CommandFileResult {
 // startup directory. Shows the busy indicator for the duration.
 CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
                                       Prompter& prompter, BusyIndicator* busy = nullptr);
+// The same, telling the explainer every line written and what it sets.
+CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
+                                      Prompter& prompter, BusyIndicator* busy,
+                                      LineExplainer* explainer);
 
 // The command file that brings a controller holding the state of copyPath (any document
 // file) to the configuration in memory: the entries whose lines in documentFile differ from

@@ -10,8 +10,11 @@
 #include "link/TranscriptWriter.h"
 #include "link/UploadHistory.h"
 #include "link/UploadJob.h"
+#include "screens/Captions.h"
 #include "screens/ControllerOutputList.h"
 #include "screens/LinkWorker.h"
+#include "screens/QtText.h"
+#include "screens/ReviewWindow.h"
 #include "screens/TextEditorLauncher.h"
 #include "screens/UploadFileScreen.h"
 #include "screens/UploadHistoryWindow.h"
@@ -82,7 +85,7 @@ TerminalWindow::~TerminalWindow() {
 void TerminalWindow::buildControls() {
     auto* commandLabel = new QLabel(QStringLiteral("&User Entered Command Upload:"), this);
     m_command = new QLineEdit(this);
-    commandLabel->setBuddy(m_command);
+    labelControl(commandLabel, m_command);
     m_uploadOther = new QPushButton(QStringLiteral("Up&load Other File"), this);
 
     auto* listLabel = new QLabel(QStringLiteral("&Controller Output"), this);
@@ -91,7 +94,7 @@ void TerminalWindow::buildControls() {
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setUniformItemSizes(true);
     m_list->setMinimumSize(460, 300);
-    listLabel->setBuddy(m_list);
+    labelControl(listLabel, m_list);
     m_progress = new UploadProgressView(this);
 
     auto* grid = new QGridLayout(this);
@@ -112,6 +115,7 @@ void TerminalWindow::buildControls() {
     connect(m_disconnect, &QPushButton::clicked, this, &TerminalWindow::onDisconnect);
     connect(m_all, &QPushButton::clicked, this, &TerminalWindow::onConnectUploadDisconnect);
     connect(m_setup, &QPushButton::clicked, this, &TerminalWindow::onSetup);
+    connect(m_review, &QPushButton::clicked, this, &TerminalWindow::onReview);
     connect(m_stop, &QPushButton::clicked, this, &TerminalWindow::onStop);
     connect(m_history, &QPushButton::clicked, this, &TerminalWindow::onHistory);
     connect(m_transcripts, &QPushButton::clicked, this, &TerminalWindow::onTranscripts);
@@ -124,6 +128,7 @@ QLayout* TerminalWindow::buildButtons() {
     m_disconnect = new QPushButton(QStringLiteral("&Disconnect"), this);
     m_all = new QPushButton(QStringLiteral("Connect/U&pload/Disconnect"), this);
     m_setup = new QPushButton(QStringLiteral("&Setup"), this);
+    m_review = new QPushButton(QStringLiteral("&Review"), this);
     m_stop = new QPushButton(QStringLiteral("S&top"), this);
     m_stop->setEnabled(false);
     m_stop->setToolTip(QStringLiteral("End the upload after the line being sent, and disconnect"));
@@ -134,7 +139,7 @@ QLayout* TerminalWindow::buildButtons() {
     m_ok = new QPushButton(QStringLiteral("&OK"), this);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {m_connect, m_upload, m_disconnect, m_all, m_setup})
+    for (QPushButton* b : {m_connect, m_upload, m_disconnect, m_all, m_setup, m_review})
         buttons->addWidget(b);
     buttons->addSpacing(12);
     buttons->addWidget(m_stop);
@@ -316,6 +321,10 @@ void TerminalWindow::onSetup() {
         [this] { m_output->addLine(kMustReconnect); });
 }
 
+void TerminalWindow::onReview() {
+    reviewUploadSession(m_session, this);
+}
+
 void TerminalWindow::onUploadOtherFile() {
     if (m_otherUploadFile.empty())
         m_otherUploadFile = m_session.commandFile;
@@ -359,17 +368,15 @@ void TerminalWindow::onTranscripts() {
 }
 
 void TerminalWindow::onCommandChanged() {
-    if (m_commandGuard)
-        return;
     const QString text = m_command->text();
     if (text.size() > kCommandCharacters) {
         m_session.prompter.inform(kCommandTooLong);
-        setCommandQuietly(text.left(kCommandCharacters));
+        setTextQuietly(m_command, text.left(kCommandCharacters));
         return;
     }
     if (!isConnected()) {
         m_session.prompter.inform(kNotConnectedForCommand);
-        setCommandQuietly(QString());
+        setTextQuietly(m_command, QString());
     }
 }
 
@@ -380,7 +387,7 @@ void TerminalWindow::sendTypedCommand() {
     // Text typed before a disconnect is still in the field; it has nowhere to go.
     if (!isConnected()) {
         m_session.prompter.inform(kNotConnectedForCommand);
-        setCommandQuietly(QString());
+        setTextQuietly(m_command, QString());
         return;
     }
     runOnLink(
@@ -390,13 +397,7 @@ void TerminalWindow::sendTypedCommand() {
             for (std::string& m : m_link->takeMessages())
                 m_messages.push_back(std::move(m));
         },
-        [this] { setCommandQuietly(QString()); });
-}
-
-void TerminalWindow::setCommandQuietly(const QString& text) {
-    m_commandGuard = true;
-    m_command->setText(text);
-    m_commandGuard = false;
+        [this] { setTextQuietly(m_command, QString()); });
 }
 
 void TerminalWindow::keyPressEvent(QKeyEvent* e) {

@@ -60,6 +60,7 @@ class TerminalWindow final : public QDialog {
     QPushButton* disconnectButton() const { return m_disconnect; }
     QPushButton* connectUploadDisconnectButton() const { return m_all; }
     QPushButton* setupButton() const { return m_setup; }
+    QPushButton* reviewButton() const { return m_review; }
     QPushButton* stopButton() const { return m_stop; }
     QPushButton* historyButton() const { return m_history; }
     QPushButton* transcriptButton() const { return m_transcripts; }
@@ -92,6 +93,7 @@ class TerminalWindow final : public QDialog {
     void onUploadCommandFiles();
     void onConnectUploadDisconnect();
     void onSetup();
+    void onReview();
     void onUploadOtherFile();
     void onStop();
     void onHistory();
@@ -107,13 +109,11 @@ class TerminalWindow final : public QDialog {
     void runUpload(const UploadPlan& plan);
     void afterOperation(const std::function<void()>& then);
     void closeWhenIdle();
-    void setCommandQuietly(const QString& text);
 
     UploadSession& m_session;
     FixedText<kPathCapacity> m_otherUploadFile;
     bool m_openingStarted = false;
     bool m_openingDone = false;
-    bool m_commandGuard = false;
     Kind m_working = Kind::Plain;
     std::optional<int> m_closeWith;
     std::vector<std::string> m_messages; // written on the link's thread, read after it
@@ -128,6 +128,7 @@ class TerminalWindow final : public QDialog {
     QPushButton* m_disconnect = nullptr;
     QPushButton* m_all = nullptr;
     QPushButton* m_setup = nullptr;
+    QPushButton* m_review = nullptr;
     QPushButton* m_stop = nullptr;
     QPushButton* m_history = nullptr;
     QPushButton* m_transcripts = nullptr;

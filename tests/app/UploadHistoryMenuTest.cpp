@@ -72,15 +72,15 @@ class UploadHistoryMenuTest : public ::testing::Test {
     std::unique_ptr<CMainFrame> frame;
 };
 
-TEST_F(UploadHistoryMenuTest, TheFileMenuHasItAfterSaveAsAndNeedsADocument) {
+TEST_F(UploadHistoryMenuTest, TheFileMenuHasItBesideReviewAndNeedsADocument) {
     ASSERT_NE(historyCommand(), nullptr);
     EXPECT_EQ(historyCommand()->text(), QStringLiteral("&Upload History..."));
     QStringList file;
     for (QAction* a : frame->menuBar()->actions().front()->menu()->actions())
         file << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
     EXPECT_EQ(file.join(QLatin1Char(',')).toStdString(),
-              "New,Open...,Save,Save As...,|,Upload History...,|,Print...,Print Preview,Print "
-              "Setup...,|,Exit");
+              "New,Open...,Save,Save As...,|,Review Command File...,Upload History...,|,Print...,"
+              "Print Preview,Print Setup...,Print Configuration Report...,|,Exit");
     historyCommand()->trigger();
     EXPECT_EQ(prompter.texts(),
               Lines{"Open or create a new file before looking at its upload history."});
