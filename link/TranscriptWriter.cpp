@@ -38,7 +38,10 @@ int createFile(const std::string& folder, std::string& path) {
     std::filesystem::create_directories(folder, ec);
     const std::string stem = folder + "/" + fileStamp(std::chrono::system_clock::now());
     for (int n = 1; n < 100; ++n) {
-        path = stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".txt";
+        path = stem;
+        if (n > 1)
+            path += '-' + std::to_string(n);
+        path += ".txt";
         const int fd =
             ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)

@@ -102,7 +102,9 @@ std::string createEntryFolder(const std::string& uploads, WallTime now, std::str
     fs::create_directories(uploads, ec);
     const std::string stem = uploads + "/" + fileStamp(now);
     for (int n = 1; n < 100; ++n) {
-        const std::string folder = stem + (n == 1 ? "" : "-" + std::to_string(n));
+        std::string folder = stem;
+        if (n > 1)
+            folder += '-' + std::to_string(n);
         if (fs::create_directory(folder, ec))
             return folder;
         if (ec)

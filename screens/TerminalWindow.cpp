@@ -206,7 +206,9 @@ void TerminalWindow::runOnLink(Kind kind, std::function<void()> work, std::funct
     if (kind == Kind::Upload)
         m_lastOutcome.reset();
     setWorking(true, kind);
-    m_worker->start(std::move(work), [this, then = std::move(then)] { afterOperation(then); });
+    // The buttons rest while the line is busy, so this is no more than a safeguard.
+    if (!m_worker->start(std::move(work), [this, then = std::move(then)] { afterOperation(then); }))
+        setWorking(false, kind);
 }
 
 void TerminalWindow::afterOperation(const std::function<void()>& then) {

@@ -31,7 +31,7 @@ using namespace merix;
 constexpr int kLines = 2000;
 
 class CountingPort : public SerialPort {
-public:
+  public:
     TermiosSerialPort port;
     std::size_t sent = 0;
     std::size_t received = 0;
@@ -39,14 +39,12 @@ public:
     OpenResult open(const std::string& d) override { return port.open(d); }
     ConfigureResult configure(const PortConfig& c) override { return port.configure(c); }
     void purge() override { port.purge(); }
-    Transfer write(std::string_view b) override
-    {
+    Transfer write(std::string_view b) override {
         const Transfer t = port.write(b);
         sent += t.count;
         return t;
     }
-    Transfer read(char* b, std::size_t n) override
-    {
+    Transfer read(char* b, std::size_t n) override {
         const Transfer t = port.read(b, n);
         received += t.count;
         return t;
@@ -56,12 +54,19 @@ public:
 };
 
 class CountingOutput : public ControllerOutput {
-public:
+  public:
     std::size_t lines = 0;
     std::string last;
-    bool addLine(const std::string& t) override { ++lines; last = t; return true; }
+    bool addLine(const std::string& t) override {
+        ++lines;
+        last = t;
+        return true;
+    }
     void replaceLastLine(const std::string& t) override { last = t; }
-    void clear() override { lines = 0; last.clear(); }
+    void clear() override {
+        lines = 0;
+        last.clear();
+    }
     std::size_t lineCount() const override { return lines; }
     std::string lastLine() const override { return last; }
 };
@@ -81,14 +86,18 @@ std::string documentFolder() {
     std::ofstream out(std::string(name) + "/SITE.CMD", std::ios::binary);
     for (int i = 0; i < kLines; ++i) {
         char line[64];
-        std::snprintf(line, sizeof line, "N020 %03d %03d ;timer %d\r\n", i % 1000, (i * 7) % 1000, i);
+        std::snprintf(line, sizeof line, "N020 %03d %03d ;timer %d\r\n", i % 1000, (i * 7) % 1000,
+                      i);
         out << line;
     }
     return name;
 }
 
-void upload(benchmark::State& state, long baud)
-{
+// What the upload keeps besides sending: nothing, the transcript of the line, or also the
+// history entry and the reference copy (as the editor and merix-cli upload do).
+enum class Keep { Nothing, Transcript, Everything };
+
+void upload(benchmark::State& state, long baud, Keep keep = Keep::Everything) {
     sim::SimOptions options;
     options.baud = baud;
     sim::PseudoTerminal pty;
@@ -108,19 +117,20 @@ void upload(benchmark::State& state, long baud)
     TranscriptWriter transcript(transcriptFolderPath(document));
     UploadHistory history(document, &transcript);
     ControllerLink link(port, clock, output);
-    link.setRecorder(&transcript);
+    link.setRecorder(keep != Keep::Nothing ? &transcript : nullptr);
     PortMap ports;
     ports.setDevice(0, pty.devicePath());
     link.setPortMap(ports);
     UploadSettings settings;
     settings.uploadBefore = settings.uploadAfter = 0;
-    const UploadPlan plan = commandFilesPlan(settings, folder + "/SITE.CMD", document);
+    const UploadPlan plan =
+        commandFilesPlan(settings, folder + "/SITE.CMD", keep == Keep::Everything ? document : "");
     CountingProgress progress;
-    StopRequest stop;
+    StopRequest stopRequest;
     UploadJob job(link, clock);
     job.setObserver(&progress);
-    job.setStopRequest(&stop);
-    job.setHistory(&history);
+    job.setStopRequest(&stopRequest);
+    job.setHistory(keep == Keep::Everything ? &history : nullptr);
 
     double seconds = 0;
     double wire = 0;
@@ -149,8 +159,7 @@ void upload(benchmark::State& state, long baud)
     const double iterations = static_cast<double>(state.iterations());
     if (iterations > 0) {
         state.counters["s_per_line"] = seconds / iterations / kLines;
-        state.counters["bytes_per_line"] =
-            static_cast<double>(port.sent + port.received) / kLines;
+        state.counters["bytes_per_line"] = static_cast<double>(port.sent + port.received) / kLines;
         if (baud > 0)
             state.counters["ratio_to_wire"] = seconds / wire;
     }
@@ -163,10 +172,30 @@ void upload(benchmark::State& state, long baud)
     ::close(stop[1]);
 }
 
-void BM_UploadAnsweredAtOnce(benchmark::State& state) { upload(state, 0); }
-void BM_UploadAt9600Baud(benchmark::State& state) { upload(state, 9600); }
+void BM_UploadAnsweredAtOnce(benchmark::State& state) {
+    upload(state, 0);
+}
+// The same keeping less: what the transcript costs a line, and what the history and the
+// reference copy cost an upload.
+void BM_UploadAnsweredAtOnceTranscriptOnly(benchmark::State& state) {
+    upload(state, 0, Keep::Transcript);
+}
+void BM_UploadAnsweredAtOnceKeepingNothing(benchmark::State& state) {
+    upload(state, 0, Keep::Nothing);
+}
+void BM_UploadAt9600Baud(benchmark::State& state) {
+    upload(state, 9600);
+}
 
 BENCHMARK(BM_UploadAnsweredAtOnce)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_UploadAnsweredAtOnceTranscriptOnly)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK(BM_UploadAnsweredAtOnceKeepingNothing)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 BENCHMARK(BM_UploadAt9600Baud)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
