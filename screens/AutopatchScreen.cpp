@@ -49,7 +49,7 @@ AutopatchScreen::AutopatchScreen(ConfigDocument& doc, Prompter& prompter, std::s
     : UserSubScreen(doc, prompter, user, parent) {
     setWindowTitle(QStringLiteral("Autopatch"));
     buildControls();
-    resize(dialogUnitsToPixels(font(), 250, 160)); // the window, in dialog units
+    resize(dialogUnitsToPixels(font(), 250, 140)); // the window, in dialog units
     showUser();
     saveUser();
 }
