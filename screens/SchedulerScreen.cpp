@@ -351,6 +351,12 @@ void SchedulerScreen::onMonthChosen(int index) {
     }
 }
 
+bool SchedulerScreen::acceptEdits() {
+    // Every change is stored already; the window only goes.
+    m_info.clear();
+    return true;
+}
+
 void SchedulerScreen::cancelEdits() {
     // Values saved from a document that has been replaced since belong to no event any more.
     if (hasCurrent() && !m_doc.refreshFlag(ScreenId::Scheduler))

@@ -45,6 +45,7 @@ class SchedulerScreen final : public EditingScreen {
   protected:
     void refreshFromDocument() override;
     void cancelEdits() override;
+    bool acceptEdits() override;
 
   private:
     void buildControls();

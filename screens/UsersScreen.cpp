@@ -348,6 +348,12 @@ void UsersScreen::onPaging() {
     runSubScreen(screen);
 }
 
+bool UsersScreen::acceptEdits() {
+    // Every change is stored already; the window only goes.
+    m_listNames.clear();
+    return true;
+}
+
 void UsersScreen::cancelEdits() {
     // Values saved from a document that has been replaced since belong to no user any more.
     if (hasCurrent() && !m_doc.refreshFlag(ScreenId::Users))

@@ -49,6 +49,7 @@ class UsersScreen final : public EditingScreen {
   protected:
     void refreshFromDocument() override;
     void cancelEdits() override;
+    bool acceptEdits() override;
 
   private:
     void buildControls();
