@@ -317,6 +317,17 @@ TEST_F(SchedulerScreenTest, ACatalogThatCannotBeReadLosesNoEvent) {
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
+TEST_F(SchedulerScreenTest, AControllerWithoutEventsOpensWithNothingToEdit) {
+    doc.events.clear(); // a catalog whose count is 0
+    open();
+    EXPECT_EQ(screen->eventList()->count(), 0);
+    EXPECT_FALSE(screen->commandField()->isEnabled());
+    EXPECT_FALSE(screen->minutesField()->isEnabled());
+    EXPECT_FALSE(screen->hourList()->isVisible());
+    QTest::mouseClick(screen->okButton(), Qt::LeftButton);
+    EXPECT_EQ(closed->count(), 1);
+}
+
 TEST_F(SchedulerScreenTest, EveryControlIsFoundByItsCaption) {
     open();
     choosePeriod(kWeek);

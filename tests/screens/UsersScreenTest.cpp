@@ -349,6 +349,17 @@ TEST_F(UsersScreenTest, AMissingCatalogStillShowsEveryUser) {
     EXPECT_EQ(doc.users[0].name, "Ann");
 }
 
+TEST_F(UsersScreenTest, AControllerWithoutUsersOpensWithNothingToEdit) {
+    doc.users.clear(); // a catalog whose count is 0
+    open();
+    EXPECT_EQ(screen->userList()->count(), 0);
+    EXPECT_FALSE(screen->nameField()->isEnabled());
+    EXPECT_FALSE(screen->autopatchButton()->isEnabled());
+    QTest::mouseClick(screen->autopatchButton(), Qt::LeftButton);
+    QTest::mouseClick(screen->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(closed->count(), 1);
+}
+
 TEST_F(UsersScreenTest, EveryControlIsFoundByItsCaption) {
     doc.users[0].passwordMode = 1; // X is shown in challenge mode only
     open();
