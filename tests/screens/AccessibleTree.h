@@ -12,6 +12,18 @@ inline QString spoken(QString caption) {
     return caption;
 }
 
+// Named by its own name, or by the label that labels it: on Linux a drop-down list's name is
+// its current text and screen readers take its caption from the label relation instead.
+inline bool isNamed(QAccessibleInterface* node, const QString& wanted) {
+    if (node->text(QAccessible::Name) == wanted)
+        return true;
+    const auto labels = node->relations(QAccessible::Label);
+    for (const auto& [label, relation] : labels)
+        if (label && spoken(label->text(QAccessible::Name)) == wanted)
+            return true;
+    return false;
+}
+
 // The control a screen reader or a UI automation tool finds under `root` by its caption (its
 // own text, its label's through setBuddy, or its group box's title), or nullptr. Labels
 // themselves are passed over: they are the captions, not the controls.
@@ -23,8 +35,8 @@ inline QWidget* findByCaption(QWidget* root, const QString& caption) {
     QList<QAccessibleInterface*> queue{top};
     while (!queue.isEmpty()) {
         QAccessibleInterface* node = queue.takeFirst();
-        if (node->role() != QAccessible::StaticText && node->text(QAccessible::Name) == wanted &&
-            node->object() && node->object()->isWidgetType())
+        if (node->role() != QAccessible::StaticText && isNamed(node, wanted) && node->object() &&
+            node->object()->isWidgetType())
             return static_cast<QWidget*>(node->object());
         for (int i = 0; i < node->childCount(); ++i)
             if (QAccessibleInterface* child = node->child(i))
