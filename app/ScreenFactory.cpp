@@ -1,5 +1,8 @@
 #include "app/ScreenFactory.h"
 
+#include "screens/AnalogInputsScreen.h"
+#include "screens/CommandsScreen.h"
+#include "screens/MacrosScreen.h"
 #include "screens/TimersScreen.h"
 
 namespace merix {
@@ -8,6 +11,12 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
     switch (screen) {
     case ScreenId::Timers:
         return new TimersScreen(context, parent);
+    case ScreenId::Commands:
+        return new CommandsScreen(context, parent);
+    case ScreenId::Macros:
+        return new MacrosScreen(context, parent);
+    case ScreenId::InputsOutputs:
+        return new AnalogInputsScreen(context, parent);
     default:
         return nullptr;
     }
