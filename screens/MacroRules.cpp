@@ -58,6 +58,14 @@ int scrolledTop(int top, ScrollStep step) {
     return keptInRange(top);
 }
 
+RowPosition movedCursor(RowPosition at, ScrollStep step) {
+    if (step == ScrollStep::LineUp && at.row > 1)
+        return RowPosition{at.top, at.row - 1};
+    if (step == ScrollStep::LineDown && at.row < kMacroRows)
+        return RowPosition{at.top, at.row + 1};
+    return RowPosition{scrolledTop(at.top, step), at.row};
+}
+
 bool isBlank(const MacroLine& line) {
     return std::string_view(line.commandNumber).empty() &&
            std::string_view(line.parameters).empty();

@@ -28,6 +28,15 @@ int scrolledTop(int top, ScrollStep step);
 // Where a dragged thumb leaves the first row: within 0..14.
 int keptInRange(int top);
 
+// Where the cursor goes when the arrow and page keys move it through the rows: to the row
+// above or below, and past the first or sixth row by scrolling the lines under it.
+struct RowPosition {
+    int top = 0;
+    int row = 1;
+    bool operator==(const RowPosition&) const = default;
+};
+RowPosition movedCursor(RowPosition at, ScrollStep step);
+
 bool isBlank(const MacroLine& line);
 // Makes the macro at least line + 1 lines long, the new lines blank.
 void growTo(std::vector<MacroLine>& lines, std::size_t line);

@@ -398,6 +398,30 @@ void MacrosScreen::onScrolled(int top) {
     showRows();
 }
 
+bool MacrosScreen::moveThroughRows(QObject* field, int key) {
+    std::optional<ScrollStep> step;
+    if (key == Qt::Key_Up)
+        step = ScrollStep::LineUp;
+    else if (key == Qt::Key_Down)
+        step = ScrollStep::LineDown;
+    else if (key == Qt::Key_PageUp)
+        step = ScrollStep::PageUp;
+    else if (key == Qt::Key_PageDown)
+        step = ScrollStep::PageDown;
+    for (int row = 1; step && row <= kMacroRows; ++row) {
+        const bool inNumber = field == commandField(row);
+        if (!inNumber && field != parametersField(row))
+            continue;
+        // The keyboard reaches every line, not only the six the rows show.
+        const RowPosition to = movedCursor(RowPosition{m_top, row}, *step);
+        if (to.top != m_top)
+            m_scroll->setValue(to.top);
+        (inNumber ? commandField(to.row) : parametersField(to.row))->setFocus();
+        return true;
+    }
+    return false;
+}
+
 void MacrosScreen::onInsertLine() {
     if (!hasCurrent())
         return;
@@ -507,12 +531,14 @@ bool MacrosScreen::eventFilter(QObject* watched, QEvent* e) {
             m_search->clear();
         break;
     case QEvent::KeyPress: {
-        // Enter on a word does what a double-click does, for those who use the keyboard.
         const int key = static_cast<QKeyEvent*>(e)->key();
+        // Enter on a word does what a double-click does, for those who use the keyboard.
         if (watched == m_list && m_wordMode && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             appendWord(m_list->currentRow());
             return true;
         }
+        if (moveThroughRows(watched, key))
+            return true;
         break;
     }
     case QEvent::Wheel:

@@ -73,6 +73,7 @@ class MacrosScreen final : public EditingScreen {
     void setListCaption(const QString& caption);
     void focusCursorRow();
     void appendWord(int word);
+    bool moveThroughRows(QObject* field, int key);
 
     void onSelectionChanged(int row);
     void onCommandNumberChanged(int row);

@@ -54,6 +54,27 @@ TEST(MacroRulesTest, ScrollingKeepsTheFirstRowWithinTheFirstFifteenLines) {
     EXPECT_EQ(lineOfRow(14, 6), 19u); // the twentieth line is the last one reachable
 }
 
+TEST(MacroRulesTest, ArrowKeysMoveThroughTheRowsAndScrollPastTheEdges) {
+    using S = ScrollStep;
+    const struct {
+        RowPosition at;
+        ScrollStep step;
+        RowPosition expected;
+    } cases[] = {
+        {{0, 1}, S::LineDown, {0, 2}},   {{0, 6}, S::LineDown, {1, 6}},
+        {{14, 6}, S::LineDown, {14, 6}}, {{3, 4}, S::LineUp, {3, 3}},
+        {{3, 1}, S::LineUp, {2, 1}},     {{0, 1}, S::LineUp, {0, 1}},
+        {{2, 3}, S::PageDown, {7, 3}},   {{12, 5}, S::PageDown, {14, 5}},
+        {{4, 2}, S::PageUp, {0, 2}},
+    };
+    for (const auto& c : cases) {
+        const RowPosition moved = movedCursor(c.at, c.step);
+        EXPECT_EQ(moved, c.expected)
+            << c.at.top << "/" << c.at.row << " step " << static_cast<int>(c.step) << " gave "
+            << moved.top << "/" << moved.row;
+    }
+}
+
 TEST(MacroRulesTest, CommandNumberGrowsShrinksCutsAndRefuses) {
     using O = CommandNumberEdit::Outcome;
     const struct {

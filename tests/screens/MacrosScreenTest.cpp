@@ -223,6 +223,33 @@ TEST_F(MacrosScreenTest, DraggingTheThumbMovesTheRowsWhenItIsLetGo) {
     EXPECT_EQ(number(6)->text(), QStringLiteral("19"));
 }
 
+TEST_F(MacrosScreenTest, ArrowAndPageKeysReachEveryLineFromTheRows) {
+    for (int i = 0; i < 20; ++i)
+        lines(0).push_back({std::to_string(i), "p" + std::to_string(i)});
+    const std::string before = shown(lines(0));
+    open();
+    focus(parameters(5));
+    QTest::keyClick(parameters(5), Qt::Key_Down);
+    EXPECT_TRUE(parameters(6)->hasFocus());
+    EXPECT_EQ(screen->topLine(), 0);
+    QTest::keyClick(parameters(6), Qt::Key_Down);
+    EXPECT_EQ(screen->topLine(), 1);
+    EXPECT_TRUE(parameters(6)->hasFocus());
+    EXPECT_EQ(parameters(6)->text(), QStringLiteral("p6"));
+    QTest::keyClick(parameters(6), Qt::Key_PageDown);
+    QTest::keyClick(parameters(6), Qt::Key_PageDown);
+    QTest::keyClick(parameters(6), Qt::Key_PageDown);
+    EXPECT_EQ(screen->topLine(), 14);
+    EXPECT_EQ(number(6)->text(), QStringLiteral("19"));
+
+    focus(number(1));
+    QTest::keyClick(number(1), Qt::Key_Up);
+    EXPECT_EQ(screen->topLine(), 13);
+    EXPECT_TRUE(number(1)->hasFocus());
+    EXPECT_EQ(screen->cursorRow(), 1);
+    EXPECT_EQ(shown(lines(0)), before); // moving is no edit
+}
+
 TEST_F(MacrosScreenTest, TheLastLineGrowsAndShrinksAtTheTwentiethLine) {
     lines(0) = {{"010", ""}};
     open();
