@@ -8,6 +8,7 @@ namespace merix::sim {
 const char* const kSimUsage =
     "usage: merix-sim [--link PATH] [--modem] [--no-ok] [--silent] [--split-prompt]\n"
     "                 [--baud RATE] [--log FILE] [--connect-delay MS] [--guard MS]\n"
+    "       merix-sim --help | --version\n"
     "Simulates a MERIX controller (and optionally a Hayes modem) on a pseudo-terminal.\n"
     "Prints the device path on its first line; stops on SIGINT or SIGTERM.\n";
 

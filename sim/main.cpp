@@ -1,4 +1,5 @@
 // merix-sim: a MERIX controller on a pseudo-terminal, for trying uploads without hardware.
+#include "MerixVersion.h"
 #include "sim/PseudoTerminal.h"
 #include "sim/SimOptions.h"
 #include "sim/Simulator.h"
@@ -14,15 +15,13 @@ namespace {
 
 int g_stopPipe[2] = {-1, -1};
 
-void onSignal(int)
-{
+void onSignal(int) {
     const char c = 0;
     [[maybe_unused]] const ssize_t n = ::write(g_stopPipe[1], &c, 1);
 }
 
 // Replaces only a symbolic link of a previous run, never a real file.
-bool makeLink(const std::string& target, const std::string& link)
-{
+bool makeLink(const std::string& target, const std::string& link) {
     struct stat st {};
     if (::lstat(link.c_str(), &st) == 0) {
         if (!S_ISLNK(st.st_mode)) {
@@ -38,11 +37,25 @@ bool makeLink(const std::string& target, const std::string& link)
     return true;
 }
 
+bool hasWord(int argc, char** argv, const char* word) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], word) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     using namespace merix::sim;
+    if (hasWord(argc, argv, "--help")) {
+        std::fputs(kSimUsage, stdout);
+        return 0;
+    }
+    if (hasWord(argc, argv, "--version")) {
+        std::printf("merix-sim %s\n", merix::kVersion);
+        return 0;
+    }
     std::string error;
     const auto options = parseSimOptions(argc, argv, error);
     if (!options) {
