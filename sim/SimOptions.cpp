@@ -14,8 +14,7 @@ const char* const kSimUsage =
 
 namespace {
 
-bool parseNumber(const char* text, long max, long& out)
-{
+bool parseNumber(const char* text, long max, long& out) {
     const char* end = text + std::strlen(text);
     long value = 0;
     const auto [ptr, ec] = std::from_chars(text, end, value);
@@ -27,8 +26,7 @@ bool parseNumber(const char* text, long max, long& out)
 
 } // namespace
 
-std::optional<SimOptions> parseSimOptions(int argc, char** argv, std::string& error)
-{
+std::optional<SimOptions> parseSimOptions(int argc, char** argv, std::string& error) {
     SimOptions o;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
