@@ -115,6 +115,11 @@ void answerSeeds()
 {
     seed("fuzz_link_answers", "prompt", std::string("\r\nDTMF>OK\r\nDTMF>\r\nDTMF>OK\r\nDTMF>"));
     seed("fuzz_link_answers", "modem", "\x01" "5551234" "\x00" "CONNECT 9600\r\n" "\x00\r\nDTMF>"s + std::string(8, '\0'));
+    // ser2net's opening, its answers to the line settings, and data with an IAC in it.
+    seed("fuzz_telnet", "ser2net",
+         "\x03\xff\xfb\x03\xff\xfd\x03\xff\xfb\x01\xff\xfe\x01\xff\xfd\x00\xff\xfb\x00\xff\xfd,"
+         "\xff\xfa,e\x00\x00\x09\x60\xff\xf0\xff\xfa,f\x08\xff\xf0\xff\xfa,g\x01\xff\xf0"
+         "\xff\xfa,h\x01\xff\xf0N1 \xff\xff\r\nOK\r\nDTMF>"s);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ fi
 seconds=$1
 shift
 all_targets=(fuzz_catalog fuzz_lookup_list fuzz_document fuzz_upload_settings
-             fuzz_command_lines fuzz_link_answers)
+             fuzz_command_lines fuzz_link_answers fuzz_telnet)
 targets=("${@:-${all_targets[@]}}")
 
 build=build/fuzz
