@@ -9,6 +9,7 @@
 #include "app/QtFileChooser.h"
 #include "app/QtPrompter.h"
 #include "document/DocumentLifecycle.h"
+#include "screens/AccessibleComboBox.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +29,7 @@ void applyDialogColours() {
 }
 
 CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv) {
+    installAccessibleComboBoxes();
     setOrganizationName(QStringLiteral("MERIX"));
     setApplicationName(QStringLiteral("MERIX editor"));
     setApplicationVersion(QString::fromLatin1(kVersion));

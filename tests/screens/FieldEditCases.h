@@ -15,7 +15,7 @@ struct EditCase {
     std::u16string typed;
     std::u16string text; // the field afterwards
     int caret = -1;
-    std::string message;
+    std::string message = {};
 };
 
 inline std::string shown(const std::u16string& text) {
