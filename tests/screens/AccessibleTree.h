@@ -23,8 +23,8 @@ inline QWidget* findByCaption(QWidget* root, const QString& caption) {
     QList<QAccessibleInterface*> queue{top};
     while (!queue.isEmpty()) {
         QAccessibleInterface* node = queue.takeFirst();
-        if (node->role() != QAccessible::StaticText && node->text(QAccessible::Name) == wanted &&
-            node->object() && node->object()->isWidgetType())
+        if (node->role() != QAccessible::StaticText && node->object() &&
+            node->object()->isWidgetType() && node->text(QAccessible::Name) == wanted)
             return static_cast<QWidget*>(node->object());
         for (int i = 0; i < node->childCount(); ++i)
             if (QAccessibleInterface* child = node->child(i))
