@@ -1,6 +1,9 @@
 #include "app/ScreenFactory.h"
 
+#include "screens/CourtesyBeepsScreen.h"
+#include "screens/MiscSetupScreen.h"
 #include "screens/TimersScreen.h"
+#include "screens/TonesScreen.h"
 
 namespace merix {
 
@@ -8,6 +11,12 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
     switch (screen) {
     case ScreenId::Timers:
         return new TimersScreen(context, parent);
+    case ScreenId::Tones:
+        return new TonesScreen(context, parent);
+    case ScreenId::CourtesyBeeps:
+        return new CourtesyBeepsScreen(context, parent);
+    case ScreenId::MiscSetup:
+        return new MiscSetupScreen(context, parent);
     default:
         return nullptr;
     }
