@@ -239,12 +239,22 @@ void TonesScreen::refreshFromDocument() {
     m_backup = m_doc.tones;
 }
 
-bool TonesScreen::eventFilter(QObject* watched, QEvent* e) {
+bool TonesScreen::acceptEdits() {
+    // OK by its access letter closes the window without taking the focus from the field.
+    if (m_fields[index(ToneValue::CwSpeed)]->hasFocus())
+        leaveCwSpeed();
+    return true;
+}
+
+void TonesScreen::leaveCwSpeed() {
     QLineEdit* speed = m_fields[index(ToneValue::CwSpeed)];
-    if (watched == speed && e->type() == QEvent::FocusOut) {
-        if (const auto corrected = cwSpeedOnLeaving(toStdString(speed->text())))
-            speed->setText(toQString(*corrected)); // stored by the change rule
-    }
+    if (const auto corrected = cwSpeedOnLeaving(toStdString(speed->text())))
+        speed->setText(toQString(*corrected)); // stored by the change rule
+}
+
+bool TonesScreen::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == m_fields[index(ToneValue::CwSpeed)] && e->type() == QEvent::FocusOut)
+        leaveCwSpeed();
     return EditingScreen::eventFilter(watched, e);
 }
 

@@ -33,12 +33,14 @@ class TonesScreen final : public EditingScreen {
   protected:
     void refreshFromDocument() override;
     void cancelEdits() override;
+    bool acceptEdits() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void buildControls();
     QLayout* buildGrid();
     void showValues();
+    void leaveCwSpeed();
 
     void onFieldChanged(ToneValue value);
     void onPortChosen(int index);

@@ -137,6 +137,14 @@ TEST_F(TonesScreenTest, ACwSpeedBelowFiveBecomesTwentyWhenTheFieldIsLeft) {
     field(ToneValue::CwFreq1)->setFocus();
     EXPECT_EQ(speed->text(), QStringLiteral("5"));
     EXPECT_EQ(doc.tones.cwSpeed[0], 5);
+
+    // OK by its access letter leaves the field too, though the focus never moves.
+    screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    retype(ToneValue::CwSpeed, QStringLiteral("3"));
+    QTest::keyClick(speed, Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closed->count() == 1; }));
+    EXPECT_EQ(doc.tones.cwSpeed[0], 20);
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
