@@ -202,6 +202,14 @@ TEST_F(MiscSetupScreenTest, LinkShowsTheDialToneAndAccessCodeAndTheOthersHideBut
     click(&PortSetup::Preaccess, 0);
     EXPECT_FALSE(linkShown());
     EXPECT_EQ(doc.ports[0].AccessCode, "2468");
+
+    // The arrow keys step through a group's buttons and choose as they go.
+    screen->choice(&PortSetup::Preaccess, 0)->setFocus();
+    QTest::keyClick(screen->choice(&PortSetup::Preaccess, 0), Qt::Key_Down);
+    QTest::keyClick(screen->choice(&PortSetup::Preaccess, 1), Qt::Key_Down);
+    EXPECT_TRUE(screen->choice(&PortSetup::Preaccess, 2)->isChecked());
+    EXPECT_EQ(doc.ports[0].Preaccess, 2);
+    EXPECT_TRUE(linkShown());
 }
 
 TEST_F(MiscSetupScreenTest, ThePasswordSystemIsOneForAllPorts) {
