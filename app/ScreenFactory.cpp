@@ -2,8 +2,10 @@
 
 #include "screens/CourtesyBeepsScreen.h"
 #include "screens/MiscSetupScreen.h"
+#include "screens/SchedulerScreen.h"
 #include "screens/TimersScreen.h"
 #include "screens/TonesScreen.h"
+#include "screens/UsersScreen.h"
 
 namespace merix {
 
@@ -11,6 +13,10 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
     switch (screen) {
     case ScreenId::Timers:
         return new TimersScreen(context, parent);
+    case ScreenId::Users:
+        return new UsersScreen(context, parent);
+    case ScreenId::Scheduler:
+        return new SchedulerScreen(context, parent);
     case ScreenId::Tones:
         return new TonesScreen(context, parent);
     case ScreenId::CourtesyBeeps:
