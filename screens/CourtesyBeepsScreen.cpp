@@ -247,7 +247,8 @@ void CourtesyBeepsScreen::onDefaultSetChosen(int index) {
 }
 
 void CourtesyBeepsScreen::cancelEdits() {
-    if (!hasCurrent())
+    // After a New or Open not yet shown, the backup is the old document's.
+    if (!hasCurrent() || m_doc.refreshFlag(ScreenId::CourtesyBeeps))
         return;
     CourtesyBeep& beep = currentBeep();
     beep.chordLength = m_backup.chordLength;

@@ -284,7 +284,9 @@ void MiscSetupScreen::onExecuterChanged() {
 }
 
 void MiscSetupScreen::cancelEdits() {
-    m_doc.ports = m_backup;
+    // After a New or Open not yet shown, the backup is the old document's.
+    if (!m_doc.refreshFlag(ScreenId::MiscSetup))
+        m_doc.ports = m_backup;
 }
 
 void MiscSetupScreen::refreshFromDocument() {

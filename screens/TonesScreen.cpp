@@ -231,7 +231,9 @@ void TonesScreen::onCourtesyBeeps() {
 }
 
 void TonesScreen::cancelEdits() {
-    m_doc.tones = m_backup;
+    // After a New or Open not yet shown, the backup is the old document's.
+    if (!m_doc.refreshFlag(ScreenId::Tones))
+        m_doc.tones = m_backup;
 }
 
 void TonesScreen::refreshFromDocument() {

@@ -212,6 +212,18 @@ TEST_F(CourtesyBeepsScreenTest, APointerOverTheScreenShowsAReplacedDocumentAndCa
     EXPECT_EQ(doc.beeps[1].defaultBeepName, "Double Beep");
 }
 
+TEST_F(CourtesyBeepsScreenTest, CancelLeavesADocumentReplacedButNotYetShownAlone) {
+    open();
+    chooseDefault("Double Beep");
+    doc.beeps[0].chordLength[0] = 300; // a New or Open, the pointer not yet over the screen
+    doc.beeps[0].defaultBeepName.clear();
+    doc.setAllRefreshFlags();
+    QTest::keyClick(screen.get(), Qt::Key_Escape);
+    EXPECT_EQ(doc.beeps[0].chordLength[0], 300);
+    EXPECT_EQ(doc.beeps[0].defaultBeepName, "");
+    ASSERT_EQ(closed->count(), 1);
+}
+
 TEST_F(CourtesyBeepsScreenTest, UnreadableCatalogsGiveEmptyNamesAndOnlyOtherWithOneStatusLine) {
     std::filesystem::remove(folder.file("beep.cfg"));
     std::filesystem::remove(folder.file("dfltbeep.cfg"));

@@ -304,6 +304,18 @@ TEST_F(MiscSetupScreenTest, APointerOverTheScreenShowsAReplacedDocumentAndCancel
     EXPECT_EQ(doc.ports[1].ForceExecutionDigit, "*");
 }
 
+TEST_F(MiscSetupScreenTest, CancelLeavesADocumentReplacedButNotYetShownAlone) {
+    open();
+    tick(&PortSetup::Bypass);
+    doc.ports[0].Bypass = 0; // a New or Open, the pointer not yet over the screen
+    doc.ports[5].PasswordSystem = 1;
+    doc.setAllRefreshFlags();
+    QTest::keyClick(screen.get(), Qt::Key_Escape);
+    EXPECT_EQ(doc.ports[0].Bypass, 0);
+    EXPECT_EQ(doc.ports[5].PasswordSystem, 1);
+    ASSERT_EQ(closed->count(), 1);
+}
+
 TEST_F(MiscSetupScreenTest, AnUnreadableAccessCatalogGivesAnEmptyListAndAStatusLine) {
     std::filesystem::remove(folder.file("access.cfg"));
     open();
@@ -318,6 +330,7 @@ TEST_F(MiscSetupScreenTest, EveryControlIsFoundByItsCaption) {
     open();
     click(&PortSetup::Preaccess, 2);
     const std::pair<const char*, QWidget*> controls[] = {
+        {"Port", screen->portList()},
         {"&DTMF Mute", screen->checkBox(&PortSetup::DTMFMute)},
         {"&Cover Tone", screen->checkBox(&PortSetup::CoverTone)},
         {"&Bypass", screen->checkBox(&PortSetup::Bypass)},

@@ -215,6 +215,18 @@ TEST_F(TonesScreenTest, APointerOverTheScreenShowsAReplacedDocumentAndCancelKeep
     EXPECT_EQ(doc.tones.cwSpeed[3], 41);
 }
 
+TEST_F(TonesScreenTest, CancelLeavesADocumentReplacedButNotYetShownAlone) {
+    open();
+    retype(ToneValue::CwFreq1, QStringLiteral("900"));
+    doc.tones.cwFreq1[0] = 1500; // a New or Open, the pointer not yet over the screen
+    doc.tones.coverToneDelay = 44;
+    doc.setAllRefreshFlags();
+    QTest::keyClick(screen.get(), Qt::Key_Escape);
+    EXPECT_EQ(doc.tones.cwFreq1[0], 1500);
+    EXPECT_EQ(doc.tones.coverToneDelay, 44);
+    ASSERT_EQ(closed->count(), 1);
+}
+
 TEST_F(TonesScreenTest, CourtesyBeepsIsAskedOfTheMainScreen) {
     open();
     QSignalSpy asked(screen.get(), &EditingScreen::openScreenRequested);
@@ -251,6 +263,7 @@ TEST_F(TonesScreenTest, EveryControlIsFoundByItsCaption) {
         {"&Reverse Patch Ring:", field(ToneValue::RingDuration)},
         {"Reverse Patch Ring: Freq1", field(ToneValue::RingFreq1)},
         {"Reverse Patch Ring: Freq2", field(ToneValue::RingFreq2)},
+        {"Port", screen->portList()},
         {"Description", screen->descriptionBox()},
         {"Courtesy &Beeps", screen->courtesyBeepsButton()},
         {"Cancel", screen->cancelButton()},
