@@ -1,12 +1,22 @@
 #include "screens/MiscSetupRules.h"
 
-#include "screens/StorableText.h"
+#include "screens/TypedText.h"
 
 namespace merix {
 
 namespace {
 
 constexpr std::size_t kFieldCapacity = 9;
+
+// The characters that break a document line are ASCII, so they never stand inside a character
+// of several bytes and can be looked for byte by byte.
+std::optional<std::size_t> firstLineBreakingByte(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (breaksDocumentLine(static_cast<unsigned char>(text[i])))
+            return i;
+    }
+    return std::nullopt;
+}
 
 // The store counts bytes; a cut never splits a character of several bytes.
 std::size_t characterBoundary(std::string_view text, std::size_t at) {
@@ -19,7 +29,7 @@ PortTextVerdict judge(std::string_view text, std::size_t longest, std::string_vi
                       bool caretAtStart) {
     text = text.substr(0, characterBoundary(text, kFieldCapacity));
     PortTextVerdict verdict;
-    if (const auto bad = firstUnstorable(text)) {
+    if (const auto bad = firstLineBreakingByte(text)) {
         verdict.action = PortTextVerdict::Action::RemoveCharacter;
         verdict.text = std::string(text.substr(0, *bad)) + std::string(text.substr(*bad + 1));
         verdict.position = *bad;

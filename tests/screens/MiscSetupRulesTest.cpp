@@ -23,6 +23,7 @@ TEST(MiscSetupRules, TheAccessCodeHoldsSixCharactersAndNothingTheDocumentCannotK
         {"1234567", Action::Cut, "123456", 6, true},
         {"12;3", Action::RemoveCharacter, "123", 2, false},
         {":1", Action::RemoveCharacter, "1", 0, false},
+        {"12\n3", Action::RemoveCharacter, "123", 2, false},
         {"1234567;", Action::RemoveCharacter, "1234567", 7, false}, // the ';' goes first
         {"\xc3\xa9\xc3\xa9\xc3\xa9", Action::Store, "\xc3\xa9\xc3\xa9\xc3\xa9", 0, false},
         // Six bytes fit; a cut never splits a character of two.
