@@ -2,9 +2,12 @@
 
 #include "screens/AnalogInputsScreen.h"
 #include "screens/CommandsScreen.h"
+#include "screens/CourtesyBeepsScreen.h"
 #include "screens/MacrosScreen.h"
+#include "screens/MiscSetupScreen.h"
 #include "screens/SchedulerScreen.h"
 #include "screens/TimersScreen.h"
+#include "screens/TonesScreen.h"
 #include "screens/UsersScreen.h"
 
 namespace merix {
@@ -23,6 +26,12 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
         return new MacrosScreen(context, parent);
     case ScreenId::InputsOutputs:
         return new AnalogInputsScreen(context, parent);
+    case ScreenId::Tones:
+        return new TonesScreen(context, parent);
+    case ScreenId::CourtesyBeeps:
+        return new CourtesyBeepsScreen(context, parent);
+    case ScreenId::MiscSetup:
+        return new MiscSetupScreen(context, parent);
     default:
         return nullptr;
     }

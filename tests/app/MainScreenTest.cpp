@@ -6,6 +6,7 @@
 #include "screens/EditingScreen.h"
 #include "screens/TerminalWindow.h"
 #include "screens/TimersScreen.h"
+#include "screens/TonesScreen.h"
 #include "screens/UploadSetupScreen.h"
 #include "screens/UsersScreen.h"
 #include "tests/screens/GuiTestSupport.h"
@@ -34,6 +35,7 @@ using test::RecordingPrompter;
 
 const int kScreenButtons[] = {1001, 1002, 1003, 1004, 1005, 1007, 1006, 1008, 1179};
 constexpr int kTimers = 1001, kMessages = 1002, kUsers = 1003, kScheduler = 1006, kUpload = 1178;
+constexpr int kTones = 1008, kMiscSetup = 1179;
 
 class MainScreenTest : public ::testing::Test {
   protected:
@@ -132,6 +134,39 @@ TEST_F(MainScreenTest, AnOpenScreenIsLeftAloneAndItsWindowGoesAfterItsReport) {
 
     click(kTimers); // a fresh window for the same screen
     EXPECT_NE(frame->view()->openScreen(ScreenId::Timers), nullptr);
+}
+
+TEST_F(MainScreenTest, CourtesyBeepsOpensFromTonesAndBelongsToTheMainScreen) {
+    frame->command(QStringLiteral("New"))->trigger();
+    click(kTones);
+    QPointer<EditingScreen> tones = frame->view()->openScreen(ScreenId::Tones);
+    ASSERT_TRUE(tones);
+    QPushButton* beepsButton = static_cast<TonesScreen*>(tones.data())->courtesyBeepsButton();
+    QTest::mouseClick(beepsButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return frame->view()->openScreen(ScreenId::CourtesyBeeps) != nullptr; }));
+    QPointer<EditingScreen> beeps = frame->view()->openScreen(ScreenId::CourtesyBeeps);
+    EXPECT_EQ(beeps->parentWidget(), frame.get());
+    EXPECT_EQ(beeps->windowTitle(), QStringLiteral("Courtesy Beeps"));
+
+    // Asked again while open: the same window, left where it is.
+    QTest::mouseClick(beepsButton, Qt::LeftButton);
+    QTest::qWait(1);
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::CourtesyBeeps), beeps.data());
+
+    // Closing Tones leaves Courtesy Beeps open; its own OK closes it through the main screen.
+    QTest::mouseClick(tones->okButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tones.isNull(); }));
+    EXPECT_TRUE(beeps);
+    QTest::mouseClick(beeps->okButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return beeps.isNull(); }));
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::CourtesyBeeps), nullptr);
+
+    click(kMiscSetup);
+    ASSERT_NE(frame->view()->openScreen(ScreenId::MiscSetup), nullptr);
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::MiscSetup)->windowTitle(),
+              QStringLiteral("Misc Setup"));
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(MainScreenTest, ButtonsOfScreensStillToComeSaySo) {
