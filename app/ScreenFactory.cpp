@@ -1,5 +1,6 @@
 #include "app/ScreenFactory.h"
 
+#include "screens/MessagesScreen.h"
 #include "screens/TimersScreen.h"
 
 namespace merix {
@@ -8,6 +9,8 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
     switch (screen) {
     case ScreenId::Timers:
         return new TimersScreen(context, parent);
+    case ScreenId::Messages:
+        return new MessagesScreen(context, parent);
     default:
         return nullptr;
     }
