@@ -2,6 +2,7 @@
 #include "app/CVeskView.h"
 #include "document/DocumentLifecycle.h"
 #include "screens/EditingScreen.h"
+#include "screens/MessagesScreen.h"
 #include "screens/TerminalWindow.h"
 #include "screens/TimersScreen.h"
 #include "screens/UploadSetupScreen.h"
@@ -127,6 +128,21 @@ TEST_F(MainScreenTest, AnOpenScreenIsLeftAloneAndItsWindowGoesAfterItsReport) {
 
     click(kTimers); // a fresh window for the same screen
     EXPECT_NE(frame->view()->openScreen(ScreenId::Timers), nullptr);
+}
+
+TEST_F(MainScreenTest, MessagesOpensItsScreenOnceItsCatalogsAndADocumentAreThere) {
+    frame->command(QStringLiteral("New"))->trigger();
+    click(kMessages);
+    QPointer<EditingScreen> messages = frame->view()->openScreen(ScreenId::Messages);
+    ASSERT_TRUE(messages);
+    EXPECT_NE(qobject_cast<MessagesScreen*>(messages.data()), nullptr);
+    EXPECT_TRUE(prompter.boxes.empty());
+    click(kMessages);
+    EXPECT_EQ(frame->view()->openScreen(ScreenId::Messages), messages.data());
+
+    QTest::mouseClick(messages->cancelButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.isNull(); }));
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(MainScreenTest, ButtonsOfScreensStillToComeSaySo) {
