@@ -40,7 +40,7 @@ MessagesScreen::MessagesScreen(const ScreenContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Messages"));
     buildControls();
     // The window of the screen's layout, in dialog units: it grows with the font.
-    resizeInDialogUnits(480, 250);
+    resizeInDialogUnits(490, 250);
 
     m_doc.clearRefreshFlag(ScreenId::Messages);
     loadCatalogs();

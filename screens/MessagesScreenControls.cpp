@@ -79,11 +79,11 @@ void MessagesScreen::buildControls() {
     grid->addLayout(textRow, 2, 1, 1, 2);
     grid->addWidget(buildFieldRows(), 3, 1, 1, 2);
     grid->addLayout(okCancelRow(), 4, 0, 1, 3);
-    // The message list, the panel and the vocabulary list are 130, 210 and 120 dialog units
+    // The message list, the panel and the vocabulary list are 125, 190 and 150 dialog units
     // wide.
-    grid->setColumnStretch(0, 130);
-    grid->setColumnStretch(1, 210);
-    grid->setColumnStretch(2, 120);
+    grid->setColumnStretch(0, 125);
+    grid->setColumnStretch(1, 190);
+    grid->setColumnStretch(2, 150);
     grid->setRowStretch(1, 1);
 
     QWidget* const order[] = {
