@@ -1,7 +1,9 @@
 #include "app/ScreenFactory.h"
 
 #include "screens/MessagesScreen.h"
+#include "screens/SchedulerScreen.h"
 #include "screens/TimersScreen.h"
+#include "screens/UsersScreen.h"
 
 namespace merix {
 
@@ -11,6 +13,10 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
         return new TimersScreen(context, parent);
     case ScreenId::Messages:
         return new MessagesScreen(context, parent);
+    case ScreenId::Users:
+        return new UsersScreen(context, parent);
+    case ScreenId::Scheduler:
+        return new SchedulerScreen(context, parent);
     default:
         return nullptr;
     }

@@ -76,6 +76,7 @@ bool documentSeeds()
     const std::string text = documentText(doc);
     seed("fuzz_document", "sample.mrx", text);
     seed("fuzz_document", "short.mrx", shortened(text));
+    seed("fuzz_diff", "pair.mrx", shortened(text) + '\0' + shortened(text));
 
     // The command file of that document, everything in it, and the side files.
     doc.setDocumentPath(fuzz::scratchPath("sample.mrx"));
@@ -88,6 +89,8 @@ bool documentSeeds()
         std::size_t end = commands.find('\n', std::min(start + 3000, commands.size()));
         end = end == std::string::npos ? commands.size() : end + 1;
         seed("fuzz_command_lines", "sample-" + std::to_string(n) + ".CMD", commands.substr(start, end - start));
+        seed("fuzz_explained_command_file", "sample-" + std::to_string(n) + ".CMD",
+             commands.substr(start, end - start));
         start = end;
     }
     seed("fuzz_command_lines", "BEFORE.CMD", std::string(beforeFileTemplate()));

@@ -6,6 +6,8 @@
 
 namespace merix {
 
+class LineExplainer;
+
 // The command file as the section writers produce it, with "\n" line ends. Without a
 // sink it keeps the whole text; with one it hands the text over in large chunks, so a
 // big configuration never sits in memory twice.
@@ -20,6 +22,8 @@ public:
 
     CommandText& operator<<(std::string_view s)
     {
+        if (m_explainer)
+            tellExplainer(s);
         m_buffer.append(s);
         if (m_sink && m_buffer.size() >= kChunk)
             flush();
@@ -32,13 +36,20 @@ public:
     CommandText& operator<<(long value);
 
     void flush();
+
+    // While set, the explainer sees every line written and takes what writers say of them.
+    void setExplainer(LineExplainer* explainer) { m_explainer = explainer; }
+    LineExplainer* explainer() const { return m_explainer; }
     // Everything written so far when there is no sink.
     const std::string& text() const { return m_buffer; }
 
 private:
+    void tellExplainer(std::string_view s);
+
     static constexpr std::size_t kChunk = 64 * 1024;
     Sink m_sink;
     std::string m_buffer;
+    LineExplainer* m_explainer = nullptr;
 };
 
 } // namespace merix
