@@ -385,7 +385,8 @@ bool MessagesScreen::eventFilter(QObject* watched, QEvent* e) {
 }
 
 bool MessagesScreen::acceptEdits() {
-    if (hasCurrent()) {
+    // After a New or Open not yet shown, the field holds the old document's text.
+    if (hasCurrent() && !m_doc.refreshFlag(ScreenId::Messages)) {
         // Checked even after a failed check set the mark: OK never closes on a text the
         // controller cannot say.
         const bool passed = checkText();
@@ -400,7 +401,8 @@ bool MessagesScreen::acceptEdits() {
 }
 
 void MessagesScreen::cancelEdits() {
-    if (hasCurrent()) {
+    // After a New or Open not yet shown, the saved values are the old document's.
+    if (hasCurrent() && !m_doc.refreshFlag(ScreenId::Messages)) {
         MessageEntry& message = currentMessage();
         message.text = m_saved.text;
         message.messageType = m_saved.messageType;

@@ -1,4 +1,5 @@
 #include "screens/Captions.h"
+#include "screens/HiddenControls.h"
 #include "screens/MessageFieldRules.h"
 #include "screens/MessagesScreen.h"
 
@@ -37,12 +38,6 @@ QWidget* labelledRow(const QString& caption, QLineEdit* field) {
     layout->addWidget(label);
     layout->addWidget(field, 1);
     return row;
-}
-
-void keepPlaceWhenHidden(QWidget* w) {
-    QSizePolicy policy = w->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(policy);
 }
 
 } // namespace

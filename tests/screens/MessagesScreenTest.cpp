@@ -467,6 +467,28 @@ TEST_F(MessagesScreenTest, AReplacedDocumentIsShownWhenThePointerComesBack) {
     EXPECT_EQ(doc.messages[kDvr].text, "TRACK02"); // the refreshed text is Cancel's
 }
 
+TEST_F(MessagesScreenTest, ADocumentReplacedButNotYetShownKeepsItsValuesOnCancelAndOk) {
+    for (const bool ok : {false, true}) {
+        open();
+        clearAndType(QStringLiteral("TIME"));
+        screen->messageList()->setFocus();
+        ASSERT_EQ(doc.messages[kVoice].text, "TIME");
+        doc.messages[kVoice].text = "OUT"; // a New or Open from the keyboard
+        doc.messages[kVoice].messageType = "PoliteVoice";
+        doc.setAllRefreshFlags();
+        if (ok)
+            screen->okButton()->click();
+        else
+            QTest::keyClick(screen->messageList(), Qt::Key_Escape);
+        ASSERT_EQ(closed->count(), 1) << ok;
+        EXPECT_EQ(doc.messages[kVoice].text, "OUT") << ok;
+        EXPECT_EQ(doc.messages[kVoice].messageType, "PoliteVoice") << ok;
+        screen.reset();
+        doc.messages[kVoice].text = "HELLO WORLD";
+        doc.messages[kVoice].messageType = "Voice";
+    }
+}
+
 TEST_F(MessagesScreenTest, UnreadableCatalogsGiveEmptyListsAndAStatusLine) {
     for (const char* file : {"messages.cfg", "wordlist.cfg", "cw.cfg"})
         std::filesystem::remove(folder.file(file));
