@@ -1,7 +1,8 @@
 #pragma once
 
+#include "screens/FieldText.h"
+
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,29 +16,13 @@ inline constexpr std::size_t kDvrDescriptionCapacity = 199;
 // What the interrupt command field takes before it judges the number.
 inline constexpr std::size_t kCommandFieldCapacity = 9;
 
-// The bytes of the UTF-8 character that starts at text[at]: what the screen removes or
-// selects is always a whole character.
-std::size_t characterLengthAt(std::string_view text, std::size_t at);
+// The interrupt command field after a change: up to three digits stand as typed; a character
+// that is not a digit goes at once; more digits are said and the field emptied.
+FieldEdit commandFieldEdit(std::u16string_view text);
 
-// The interrupt command field after a change: up to three digits are stored as typed.
-struct CommandFieldEdit {
-    enum class Kind { Store, TooLong, RemoveCharacter };
-    Kind kind = Kind::Store;
-    // The first character that is not a digit, in bytes (a UTF-8 character is removed whole).
-    std::size_t position = 0;
-    std::size_t length = 0;
-};
-CommandFieldEdit judgeCommandField(std::string_view text);
-
-// Said when more than three digits were typed; the field is then emptied.
 std::string commandTooLongMessage();
 
-// A text without ':' and ';', which the document file cannot keep in a field: ':' would
-// split it and ';' starts a comment. `firstRemoved` says where the caret goes back to.
-struct SeparatorFreeText {
-    std::string text;
-    std::optional<std::size_t> firstRemoved;
-};
-SeparatorFreeText withoutDocumentSeparators(std::string_view text);
+// The DVR description field after a change: ':' and ';' go as typed, without a message.
+FieldEdit dvrDescriptionEdit(std::u16string_view text);
 
 } // namespace merix

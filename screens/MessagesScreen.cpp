@@ -1,6 +1,7 @@
 #include "screens/MessagesScreen.h"
 
 #include "document/Prompter.h"
+#include "screens/ApplyFieldEdit.h"
 #include "screens/Captions.h"
 #include "screens/MessageCheck.h"
 #include "screens/MessageFieldRules.h"
@@ -271,39 +272,24 @@ void MessagesScreen::onClearMessage() {
 void MessagesScreen::onCommandChanged() {
     if (!hasCurrent())
         return;
-    std::string text = toStdString(m_commandField->text());
-    const CommandFieldEdit edit = judgeCommandField(text);
-    switch (edit.kind) {
-    case CommandFieldEdit::Kind::Store:
-        currentMessage().interruptCommand = text;
-        return;
-    case CommandFieldEdit::Kind::TooLong:
-        m_prompter.inform(commandTooLongMessage());
-        m_commandField->clear(); // stored as empty through this handler
-        return;
-    case CommandFieldEdit::Kind::RemoveCharacter:
-        text.erase(edit.position, edit.length);
-        m_commandField->setText(toQString(text)); // judged again as a change of its own
-        m_commandField->setCursorPosition(qtIndex(text, edit.position));
-        return;
-    }
+    const FieldEdit edit = commandFieldEdit(m_commandField->text().toStdU16String());
+    if (applyFieldEdit(m_commandField, edit, m_prompter))
+        return; // stored by the change the correction made
+    currentMessage().interruptCommand = toUtf8(edit.text);
 }
 
 void MessagesScreen::onDvrDescriptionChanged() {
     if (!hasCurrent() || m_shown != Vocabulary::Dvr)
         return;
-    const std::string typed = toStdString(m_dvrDescription->text());
-    const SeparatorFreeText clean = withoutDocumentSeparators(typed);
-    if (clean.firstRemoved) {
-        m_dvrDescription->setText(toQString(clean.text)); // stored through this handler
-        m_dvrDescription->setCursorPosition(qtIndex(clean.text, *clean.firstRemoved));
+    const FieldEdit edit = dvrDescriptionEdit(m_dvrDescription->text().toStdU16String());
+    if (applyFieldEdit(m_dvrDescription, edit, m_prompter))
         return;
-    }
     const int row = m_vocabulary->currentRow();
     const auto index = static_cast<std::size_t>(row);
     if (row < 0 || index >= m_doc.dvrTracks.size() || index >= m_dvrLines.size())
         return;
     DvrTrack& track = m_doc.dvrTracks[index];
+    const std::string typed = toUtf8(edit.text);
     if (track.description == typed)
         return;
     track.description = typed;

@@ -116,42 +116,42 @@ TEST(MessageKinds, RowsShownByTypeAndInterruptAction) {
 }
 
 TEST(MessageFieldRules, TheCommandFieldTakesUpToThreeDigits) {
-    using Kind = CommandFieldEdit::Kind;
+    const std::string tooLong = "Invalid entry!  Enter in a three digit command or macro number.";
     struct Case {
-        const char* text;
-        Kind kind;
-        std::size_t position;
-        std::size_t length;
+        std::u16string_view text;
+        std::u16string_view result;
+        int caret;
+        std::string message;
     };
     const Case cases[] = {
-        {"", Kind::Store, 0, 0},
-        {"5", Kind::Store, 0, 0},
-        {"012", Kind::Store, 0, 0},
-        {"1234", Kind::TooLong, 0, 0},
-        {"12a", Kind::RemoveCharacter, 2, 1},
-        {"a1234", Kind::RemoveCharacter, 0, 1},
-        {"1 2", Kind::RemoveCharacter, 1, 1},
-        {"1\xC3\xA9"
-         "2",
-         Kind::RemoveCharacter, 1, 2},
+        {u"", u"", -1, ""},
+        {u"5", u"5", -1, ""}, // stored as typed, without leading zeros
+        {u"012", u"012", -1, ""},
+        {u"1234", u"", -1, tooLong},
+        {u"12a", u"12", 2, ""},
+        {u"a1234", u"1234", 0, ""}, // the letter first; the length is judged on the next change
+        {u"1 2", u"12", 1, ""},
+        {u"1\U0001F600"
+         u"2",
+         u"12", 1, ""}, // a character outside the basic plane, whole
     };
     for (const Case& c : cases) {
-        const CommandFieldEdit edit = judgeCommandField(c.text);
-        EXPECT_EQ(edit.kind, c.kind) << c.text;
-        EXPECT_EQ(edit.position, c.position) << c.text;
-        EXPECT_EQ(edit.length, c.length) << c.text;
+        const FieldEdit edit = commandFieldEdit(c.text);
+        EXPECT_EQ(edit.text, c.result) << toUtf8(c.text);
+        EXPECT_EQ(edit.caret, c.caret) << toUtf8(c.text);
+        EXPECT_EQ(edit.message, c.message) << toUtf8(c.text);
     }
-    EXPECT_EQ(commandTooLongMessage(),
-              "Invalid entry!  Enter in a three digit command or macro number.");
 }
 
 TEST(MessageFieldRules, DescriptionsLoseWhatTheDocumentFileCannotKeep) {
-    const SeparatorFreeText cut = withoutDocumentSeparators("Net: 7 pm; Sunday");
-    EXPECT_EQ(cut.text, "Net 7 pm Sunday");
-    EXPECT_EQ(cut.firstRemoved, std::optional<std::size_t>(3));
-    const SeparatorFreeText plain = withoutDocumentSeparators("Net at 7 pm, Sunday");
-    EXPECT_EQ(plain.text, "Net at 7 pm, Sunday");
-    EXPECT_FALSE(plain.firstRemoved);
+    const FieldEdit colon = dvrDescriptionEdit(u"Net: 7 pm; Sunday");
+    EXPECT_EQ(colon.text, u"Net 7 pm; Sunday"); // one at a time, as typed
+    EXPECT_EQ(colon.caret, 3);
+    EXPECT_EQ(dvrDescriptionEdit(colon.text).text, u"Net 7 pm Sunday");
+    const FieldEdit plain = dvrDescriptionEdit(u"Net at 7 pm, Sunday");
+    EXPECT_EQ(plain.text, u"Net at 7 pm, Sunday");
+    EXPECT_EQ(plain.caret, -1);
+    EXPECT_TRUE(plain.message.empty());
 }
 
 TEST(MessageCatalog, UnreadableFilesGiveEmptyListsAndOneNoticeNamingThem) {
