@@ -4,6 +4,7 @@
 #include "screens/CommandsScreen.h"
 #include "screens/CourtesyBeepsScreen.h"
 #include "screens/MacrosScreen.h"
+#include "screens/MessagesScreen.h"
 #include "screens/MiscSetupScreen.h"
 #include "screens/SchedulerScreen.h"
 #include "screens/TimersScreen.h"
@@ -16,6 +17,8 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
     switch (screen) {
     case ScreenId::Timers:
         return new TimersScreen(context, parent);
+    case ScreenId::Messages:
+        return new MessagesScreen(context, parent);
     case ScreenId::Users:
         return new UsersScreen(context, parent);
     case ScreenId::Scheduler:
@@ -32,9 +35,8 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
         return new CourtesyBeepsScreen(context, parent);
     case ScreenId::MiscSetup:
         return new MiscSetupScreen(context, parent);
-    default:
-        return nullptr;
     }
+    return nullptr; // no default: a new ScreenId without a window is a compiler warning
 }
 
 } // namespace merix

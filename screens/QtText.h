@@ -23,6 +23,13 @@ inline std::string toStdString(const QString& text) {
     return text.toStdString();
 }
 
+// Where a byte offset of a UTF-8 text falls in the widget's text, which counts UTF-16 units:
+// the rules work on the store's bytes, carets and selections on the widget's characters.
+inline int qtIndex(std::string_view text, std::size_t byteOffset) {
+    const std::size_t bytes = byteOffset < text.size() ? byteOffset : text.size();
+    return static_cast<int>(QString::fromUtf8(text.data(), static_cast<qsizetype>(bytes)).size());
+}
+
 // Shows a text without running the field's change handler: for values the screen only shows,
 // which the rules for typing must not judge (or send round in circles).
 inline void setTextQuietly(QLineEdit* field, const QString& text) {

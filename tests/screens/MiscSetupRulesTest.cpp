@@ -33,8 +33,9 @@ TEST(MiscSetupRules, TheAccessCodeHoldsSixCharactersAndNothingTheDocumentCannotK
         const PortTextVerdict v = judgeAccessCode(c.text);
         ASSERT_EQ(v.action, c.action) << c.text;
         EXPECT_EQ(v.text, c.result) << c.text;
-        if (c.action != Action::Store)
+        if (c.action != Action::Store) {
             EXPECT_EQ(v.position, c.position) << c.text;
+        }
         EXPECT_EQ(v.message, c.message ? tooLong : std::string()) << c.text;
     }
 }

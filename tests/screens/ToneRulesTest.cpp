@@ -49,10 +49,12 @@ TEST(ToneRules, EachKindOfFieldHasItsLimitsAndItsMessage) {
     for (const Case& c : cases) {
         const DigitVerdict v = judgeDigitField(c.text, toneFieldLimit(c.kind));
         ASSERT_EQ(v.action, c.action) << c.text;
-        if (c.action == Action::Store)
+        if (c.action == Action::Store) {
             EXPECT_EQ(v.value, c.value) << c.text;
-        if (c.action == Action::RemoveCharacter)
+        }
+        if (c.action == Action::RemoveCharacter) {
             EXPECT_EQ(v.position, c.position) << c.text;
+        }
         EXPECT_EQ(v.message, c.message ? *c.message : std::string()) << c.text;
     }
 }
