@@ -1,4 +1,5 @@
 #include "screens/CourtesyBeepsScreen.h"
+#include "screens/ApplyFieldEdit.h"
 
 #include "document/Prompter.h"
 #include "screens/Captions.h"
@@ -206,18 +207,8 @@ void CourtesyBeepsScreen::onFieldChanged(std::size_t chord, ChordPart part) {
     QLineEdit* field = m_chords[chord][part];
     const DigitVerdict verdict =
         judgeDigitField(toStdString(field->text()), beepFieldLimit(beepFieldKind(part)));
-    switch (verdict.action) {
-    case DigitVerdict::Action::RemoveCharacter:
-        removeTypedCharacter(field, verdict.position);
-        return;
-    case DigitVerdict::Action::Refuse:
-        m_prompter.inform(verdict.message);
-        field->setText(QString()); // stored as 0, as a change of its own
-        return;
-    case DigitVerdict::Action::Store:
-        chordValueOf(currentBeep(), chord, part) = verdict.value;
-        return;
-    }
+    if (const auto value = applyDigitVerdict(field, verdict, m_prompter))
+        chordValueOf(currentBeep(), chord, part) = *value;
 }
 
 void CourtesyBeepsScreen::onSelectionChanged(int row) {

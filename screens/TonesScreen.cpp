@@ -1,4 +1,5 @@
 #include "screens/TonesScreen.h"
+#include "screens/ApplyFieldEdit.h"
 
 #include "document/Prompter.h"
 #include "screens/Captions.h"
@@ -207,18 +208,8 @@ void TonesScreen::onFieldChanged(ToneValue value) {
     QLineEdit* field = m_fields[index(value)];
     const DigitVerdict verdict =
         judgeDigitField(toStdString(field->text()), toneFieldLimit(toneFieldKind(value)));
-    switch (verdict.action) {
-    case DigitVerdict::Action::RemoveCharacter:
-        removeTypedCharacter(field, verdict.position);
-        return;
-    case DigitVerdict::Action::Refuse:
-        m_prompter.inform(verdict.message);
-        field->setText(QString()); // stored as 0, as a change of its own
-        return;
-    case DigitVerdict::Action::Store:
-        toneValueOf(m_doc.tones, value, static_cast<std::size_t>(m_port - 1)) = verdict.value;
-        return;
-    }
+    if (const auto stored = applyDigitVerdict(field, verdict, m_prompter))
+        toneValueOf(m_doc.tones, value, static_cast<std::size_t>(m_port - 1)) = *stored;
 }
 
 void TonesScreen::onPortChosen(int index) {
