@@ -15,7 +15,9 @@ CommandText& CommandText::operator<<(long value)
     return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
 }
 
-void CommandText::tellExplainer(std::string_view s) { m_explainer->append(s); }
+void CommandText::tellExplainer(std::string_view s) {
+    m_explainer->append(s);
+}
 
 void CommandText::flush()
 {

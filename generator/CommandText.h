@@ -44,12 +44,12 @@ public:
     const std::string& text() const { return m_buffer; }
 
 private:
-    void tellExplainer(std::string_view s);
+  void tellExplainer(std::string_view s);
 
-    static constexpr std::size_t kChunk = 64 * 1024;
-    Sink m_sink;
-    std::string m_buffer;
-    LineExplainer* m_explainer = nullptr;
+  static constexpr std::size_t kChunk = 64 * 1024;
+  Sink m_sink;
+  std::string m_buffer;
+  LineExplainer* m_explainer = nullptr;
 };
 
 } // namespace merix

@@ -1,6 +1,5 @@
 #include "link/ControllerLink.h"
 
-#include "document/Prompter.h"
 #include "link/Clock.h"
 #include "link/ControllerOutput.h"
 #include "link/LineSettings.h"
@@ -9,15 +8,15 @@
 #include "link/SerialPort.h"
 #include "link/UploadSettings.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace merix {
 
 using namespace linktext;
 
-ControllerLink::ControllerLink(SerialPort& port, Clock& clock, ControllerOutput& output,
-                               Prompter& prompter, BusyIndicator* busy)
-    : m_port(port), m_clock(clock), m_output(output), m_prompter(prompter), m_busy(busy)
-{
-}
+ControllerLink::ControllerLink(SerialPort& port, Clock& clock, ControllerOutput& output)
+    : m_port(port), m_clock(clock), m_output(output) {}
 
 bool ControllerLink::connect(const UploadSettings& settings)
 {
@@ -26,22 +25,25 @@ bool ControllerLink::connect(const UploadSettings& settings)
         show(kPrompt);
         return false;
     }
-    BusyGuard busy(m_busy);
     m_error = false;
     m_response.reset();
     m_output.clear();
-    if (!openPort(settings.comPort) || !configurePort(settings.baudRate.str()))
+    if (!openPort(settings) || !configurePort(settings.baudRate.str()))
         return false;
-    const bool modem = settings.connectionType == 1;
+    const bool modem = dialled();
     if (modem && !dial(settings.phoneNumber.str()))
         return false;
     return awaitFirstPrompt(modem);
 }
 
-bool ControllerLink::openPort(int comPort)
-{
-    const std::string name = comPortName(comPort);
+std::vector<std::string> ControllerLink::takeMessages() {
+    return std::exchange(m_messages, {});
+}
+
+bool ControllerLink::openPort(const UploadSettings& settings) {
+    const std::string name = comPortName(settings.comPort);
     const auto device = m_ports.deviceFor(name);
+    m_connection = {name, device.value_or(""), settings.baudRate.str(), settings.connectionType};
     if (!device) {
         show(kUnableToConnect);
         show(unmappedPortReason(name));
@@ -54,6 +56,8 @@ bool ControllerLink::openPort(int comPort)
         return false;
     }
     m_wroteSinceOpen = false;
+    if (m_recorder)
+        m_recorder->opened(m_connection);
     return true;
 }
 
@@ -174,13 +178,11 @@ void ControllerLink::hangUpModem()
     show(kDisconnected);
 }
 
-void ControllerLink::disconnect(int connectionType)
-{
-    BusyGuard busy(m_busy);
+void ControllerLink::disconnect() {
     m_response.reset();
     m_error = false;
     if (m_connected) {
-        if (connectionType == 1)
+        if (dialled())
             hangUpModem();
         closePort();
     }
@@ -191,6 +193,13 @@ void ControllerLink::disconnect(int connectionType)
 void ControllerLink::closePort()
 {
     m_port.close();
+    if (m_recorder)
+        m_recorder->closed();
+}
+
+void ControllerLink::note(std::string_view text) {
+    if (m_recorder)
+        m_recorder->note(text);
 }
 
 void ControllerLink::show(const std::string& line)
@@ -200,8 +209,9 @@ void ControllerLink::show(const std::string& line)
 
 void ControllerLink::report(const char* text)
 {
-    m_prompter.inform(text);
+    m_messages.emplace_back(text);
     m_error = true;
+    note(text);
 }
 
 Transfer ControllerLink::writeBytes(std::string_view bytes)
@@ -209,6 +219,8 @@ Transfer ControllerLink::writeBytes(std::string_view bytes)
     const Transfer t = m_port.write(bytes);
     m_lastWriteMs = m_clock.nowMs();
     m_wroteSinceOpen = true;
+    if (m_recorder && t.count > 0)
+        m_recorder->sent(bytes.substr(0, std::min(t.count, bytes.size())));
     return t;
 }
 
@@ -217,8 +229,11 @@ Transfer ControllerLink::readOnce()
     Transfer t = m_port.read(m_readBuffer.data(), kReadCapacity);
     if (t.count > kReadCapacity)
         t.count = kReadCapacity;
-    if (t.ok && t.count > 0)
+    if (t.ok && t.count > 0) {
         m_response.append(m_readBuffer.data(), t.count);
+        if (m_recorder)
+            m_recorder->received({m_readBuffer.data(), t.count});
+    }
     return t;
 }
 

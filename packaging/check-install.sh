@@ -136,6 +136,8 @@ check_completion() {
         "merix-cli send a.cmd --k|--keep-comments "
         "merix-cli report site.mrx --format |html text "
         "merix-cli diff site.mrx |MERX_1.MRX club site.mrx "
+        "merix-cli hi|history "
+        "merix-cli generate site.mrx --against |MERX_1.MRX club site.mrx "
     )
     local c words expected got
     for c in "${cases[@]}"; do

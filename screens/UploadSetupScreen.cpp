@@ -28,7 +28,8 @@ namespace merix {
 
 namespace {
 
-constexpr int kFileNameCharacters = 99;
+// A whole path, as long as the settings file keeps it.
+constexpr int kFileNameCharacters = static_cast<int>(kPathCapacity - 1);
 constexpr int kPhoneCharacters = 39;
 const char* const kBaudRates[] = {"300", "600", "1200", "2400", "4800", "9600", "19200"};
 
@@ -183,8 +184,8 @@ QWidget* UploadSetupScreen::buildSideFiles() {
 
 void UploadSetupScreen::showRecord() {
     const UploadSettings& s = m_session.settings;
-    if (s.connectionType == 0 || s.connectionType == 1)
-        m_type[s.connectionType]->setChecked(true);
+    if (s.connectionType == ConnectionType::Direct || s.connectionType == ConnectionType::Modem)
+        m_type[static_cast<std::size_t>(s.connectionType)]->setChecked(true);
     m_phone->setText(toQString(s.phoneNumber.str()));
     m_baud->setCurrentIndex(m_baud->findText(toQString(s.baudRate.str()), Qt::MatchExactly));
     if (s.comPort >= 0 && s.comPort < PortMap::kPortCount)
@@ -192,8 +193,9 @@ void UploadSetupScreen::showRecord() {
     for (int i = 0; i < PortMap::kPortCount; ++i)
         m_device[i]->setCurrentText(toQString(m_session.ports.device(i)));
     m_strip->setChecked(s.stripComments != 0);
-    if (s.uploadOption >= 0 && s.uploadOption < 3)
-        m_option[s.uploadOption]->setChecked(true);
+    const int option = static_cast<int>(s.uploadOption);
+    if (option >= 0 && option < 3)
+        m_option[static_cast<std::size_t>(option)]->setChecked(true);
     m_beforeFile->setText(toQString(s.beforeFile.str()));
     m_uploadBefore->setChecked(s.uploadBefore != 0);
     m_afterFile->setText(toQString(s.afterFile.str()));
@@ -204,7 +206,7 @@ void UploadSetupScreen::connectControls() {
     UploadSettings& s = m_session.settings;
     connect(m_typeGroup, &QButtonGroup::idToggled, this, [&s](int id, bool on) {
         if (on)
-            s.connectionType = id;
+            s.connectionType = static_cast<ConnectionType>(id);
     });
     connect(m_phone, &QLineEdit::textChanged, this, &UploadSetupScreen::onPhoneChanged);
     connect(m_baud, &QComboBox::currentIndexChanged, this, [this, &s](int index) {
@@ -225,7 +227,7 @@ void UploadSetupScreen::connectControls() {
     connect(m_strip, &QCheckBox::toggled, this, [&s](bool on) { s.stripComments = on ? 1 : 0; });
     connect(m_optionGroup, &QButtonGroup::idToggled, this, [&s](int id, bool on) {
         if (on)
-            s.uploadOption = id;
+            s.uploadOption = static_cast<UploadOption>(id);
     });
     connect(m_beforeFile, &QLineEdit::textChanged, this,
             [&s](const QString& t) { s.beforeFile = t.toStdString(); });

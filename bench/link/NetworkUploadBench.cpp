@@ -2,12 +2,12 @@
 // answered at once (the cost of our side per line), and to its controller on a
 // pseudo-terminal paced at 9600 baud behind a real ser2net, compared with the time the
 // bytes need on the wire.
-#include "document/Prompter.h"
 #include "link/Clock.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerOutput.h"
 #include "link/Endpoint.h"
 #include "link/SerialPortFactory.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
 #include "tests/link/NetworkController.h"
 #include "tests/link/SimulatedController.h"
@@ -61,19 +61,6 @@ class CountingOutput : public ControllerOutput {
     std::string lastLine() const override { return last; }
 };
 
-class FirstMessage : public Prompter {
-  public:
-    std::string first;
-    void inform(const std::string& t) override {
-        if (first.empty())
-            first = t;
-    }
-    bool ask(const std::string& t) override {
-        inform(t);
-        return false;
-    }
-};
-
 std::string commandFile(const test::TempDir& dir, int lines) {
     const std::string path = dir.file("bench.cmd");
     std::ofstream out(path, std::ios::binary);
@@ -92,35 +79,35 @@ void upload(benchmark::State& state, const std::string& endpoint, long baud, int
     CountingPort port(makeSerialPort(*parseEndpoint(endpoint).endpoint));
     SteadyClock clock;
     CountingOutput output;
-    FirstMessage prompter;
-    ControllerLink link(port, clock, output, prompter);
+    ControllerLink link(port, clock, output);
     PortMap ports;
     ports.setDevice(0, endpoint);
     link.setPortMap(ports);
     UploadSettings settings;
     settings.uploadBefore = settings.uploadAfter = 0;
+    UploadJob job(link, clock);
 
     double seconds = 0;
     double wire = 0;
     for (auto _ : state) {
         if (!link.connect(settings)) {
-            state.SkipWithError(prompter.first.empty() ? output.last.c_str()
-                                                       : prompter.first.c_str());
+            const std::vector<std::string> messages = link.takeMessages();
+            state.SkipWithError(messages.empty() ? output.last.c_str() : messages.front().c_str());
             return;
         }
         port.bytes = 0;
         const auto start = std::chrono::steady_clock::now();
-        link.uploadCommandFiles(settings, file);
+        const UploadOutcome outcome = job.run(otherFilesPlan({file}, true));
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());
         seconds += took.count();
         wire += baud > 0 ? static_cast<double>(port.bytes) * 10.0 / static_cast<double>(baud) : 0;
-        if (!prompter.first.empty() || output.last != "DTMF>") {
-            state.SkipWithError(prompter.first.empty() ? "upload did not finish"
-                                                       : prompter.first.c_str());
+        if (outcome.result != UploadResult::Completed || output.last != "DTMF>") {
+            state.SkipWithError(outcome.reason.empty() ? "upload did not finish"
+                                                       : outcome.reason.c_str());
             return;
         }
-        link.disconnect(0);
+        link.disconnect();
     }
     const double runs = static_cast<double>(state.iterations());
     state.counters["ms_per_line"] = seconds * 1000 / runs / lines;

@@ -270,7 +270,7 @@ TEST_F(MainScreenTest, UploadSavesGeneratesAndOpensTheTerminalWindowOverTheMainW
     // A new document has no settings file: Upload Setup comes first (a modem, so that nothing
     // connects), then the Terminal Window, closed with OK.
     const auto setup = test::whenModal<UploadSetupScreen>([](UploadSetupScreen* screen) {
-        screen->connectionButton(1)->click();
+        screen->connectionButton(ConnectionType::Modem)->click();
         screen->okButton()->click();
     });
     QWidget* terminalParent = nullptr;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "link/Clock.h"
+#include "link/CommandLines.h"
+#include "link/ControllerLink.h"
 #include "link/ControllerOutput.h"
 #include "link/SerialPort.h"
 
@@ -9,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -139,5 +142,15 @@ public:
 private:
     FakeClock& m_clock;
 };
+
+// Sends a text as one command file, line by line, up to the first line that ends it.
+inline void sendText(ControllerLink& link, const std::string& text, bool stripComments) {
+    std::istringstream in(text);
+    CommandLineReader reader(in);
+    std::string piece;
+    while (reader.next(piece))
+        if (!link.sendCommandLine(prepareCommandLine(piece, stripComments)))
+            return;
+}
 
 } // namespace merix::test

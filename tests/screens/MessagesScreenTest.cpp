@@ -586,7 +586,7 @@ TEST_F(MessagesScreenTest, ComposedMessagesReachTheCommandFileAsTheirCodes) {
     ASSERT_EQ(closed->count(), 1);
 
     doc.setDocumentPath(folder.file("MSG.MRX"));
-    const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+    const CommandFileResult result = generateCommandFile(doc, UploadOption::Everything, prompter);
     ASSERT_TRUE(result.produced()) << result.message;
     std::ifstream in(result.path, std::ios::binary);
     std::stringstream file;
