@@ -2,6 +2,7 @@
 
 #include "document/Prompter.h"
 #include "screens/Captions.h"
+#include "screens/ChoiceButtons.h"
 #include "screens/HiddenControls.h"
 #include "screens/MiscSetupCatalog.h"
 #include "screens/MiscSetupRules.h"
@@ -28,19 +29,6 @@ namespace {
 // The Preaccess value of "Link", the third button: only a link has a dial tone and an access
 // code.
 constexpr int kPreaccessLink = 2;
-
-// Ticks the button of `value`; a value no button names (a hand-edited document) ticks none,
-// and stays stored as it is until the user chooses.
-void tickButtonOf(QButtonGroup* buttons, int value) {
-    if (QAbstractButton* button = buttons->button(value)) {
-        button->setChecked(true);
-        return;
-    }
-    buttons->setExclusive(false);
-    for (QAbstractButton* button : buttons->buttons())
-        button->setChecked(false);
-    buttons->setExclusive(true);
-}
 
 } // namespace
 
@@ -215,8 +203,10 @@ void MiscSetupScreen::showPort() {
     for (const CheckSetting& check : m_checks)
         check.box->setChecked(port.*check.setting != 0);
     m_password->setChecked(port.PasswordSystem != 0);
+    // A value no button names (a hand-edited document) ticks none, and stays stored as it is
+    // until the user chooses.
     for (const ChoiceSetting& c : m_choices)
-        tickButtonOf(c.buttons, port.*c.setting);
+        checkQuietly(c.buttons, port.*c.setting);
     showLinkControls(port.Preaccess == kPreaccessLink);
     m_accessMode->setCurrentIndex(accessModeIndex(m_accessModes, port.AccessMode.view()));
     setTextQuietly(m_executer, toQString(port.ForceExecutionDigit));
