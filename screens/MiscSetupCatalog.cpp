@@ -10,6 +10,10 @@
 
 namespace merix {
 
+namespace {
+constexpr std::size_t kKeptCapacity = decltype(PortSetup::AccessMode)::capacity;
+} // namespace
+
 AccessModeChoices readAccessModeChoices(const std::string& path) {
     AccessModeChoices result;
     const std::optional<LookupList> list = readLookupList(path, kScreenLineCapacity);
@@ -22,10 +26,6 @@ AccessModeChoices readAccessModeChoices(const std::string& path) {
         result.names.push_back(entry.name);
     return result;
 }
-
-namespace {
-constexpr std::size_t kKeptCapacity = decltype(PortSetup::AccessMode)::capacity;
-} // namespace
 
 std::string keptAccessMode(std::string_view name) {
     return std::string(name.substr(0, characterBoundary(name, kKeptCapacity)));
