@@ -8,10 +8,10 @@
 #include "screens/UploadHistoryWindow.h"
 #include "screens/UploadProgressView.h"
 #include "screens/UploadSetupScreen.h"
+#include "tests/link/LoopbackServer.h"
 #include "tests/screens/ModalAnswer.h"
 #include "tests/screens/SimProcess.h"
 #include "tests/screens/UploadFixture.h"
-#include "tests/link/LoopbackServer.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -455,7 +455,8 @@ TEST_F(TerminalWindowTest, StopEndsTheUploadAfterTheLineInFlightWhileTheWindowAn
 TEST_F(TerminalWindowTest, UploadsToAControllerOnTheNetworkRawAndWithRfc2217) {
     for (const char* scheme : {"tcp", "rfc2217"}) {
         SCOPED_TRACE(scheme);
-        startController({QStringLiteral("--listen"), QString::fromLatin1(scheme) + QStringLiteral(":0")});
+        startController(
+            {QStringLiteral("--listen"), QString::fromLatin1(scheme) + QStringLiteral(":0")});
         const std::string url = sim->device();
         ASSERT_TRUE(url.starts_with(std::string(scheme) + "://127.0.0.1:")) << url;
         writeSettingsFile();

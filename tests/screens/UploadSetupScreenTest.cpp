@@ -177,9 +177,9 @@ TEST_F(UploadSetupScreenTest, ANetworkEndpointIsKeptAsTypedAndAMistypedOneIsSaid
 
     // The port number is missing: OK says so, and the screen stays with the text selected.
     screen->okButton()->click();
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{
-                                    "Port 2: RFC2217://Site-3.example.org has no port number: "
-                                    "write it as in tcp://host:2000."}));
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Port 2: RFC2217://Site-3.example.org has no port number: "
+                                        "write it as in rfc2217://host:2000."}));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(device->lineEdit()->selectedText(), device->currentText());
     EXPECT_FALSE(fs::exists(settingsFilePath(documentPath())));
