@@ -1,6 +1,6 @@
 #include "screens/MessageCheck.h"
 
-#include "screens/Utf8Text.h"
+#include "document/Utf8Text.h"
 
 #include <algorithm>
 

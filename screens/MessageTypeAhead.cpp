@@ -1,7 +1,7 @@
 #include "screens/MessageTypeAhead.h"
 
 #include "generator/Formatting.h"
-#include "screens/Utf8Text.h"
+#include "document/Utf8Text.h"
 
 #include <algorithm>
 

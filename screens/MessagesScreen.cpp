@@ -7,7 +7,7 @@
 #include "screens/MessageFieldRules.h"
 #include "screens/PointerOverMain.h"
 #include "screens/QtText.h"
-#include "screens/Utf8Text.h"
+#include "document/Utf8Text.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -4,7 +4,7 @@
 #include "document/LookupList.h"
 #include "document/Records.h"
 #include "screens/CatalogRows.h"
-#include "screens/Utf8Text.h"
+#include "document/Utf8Text.h"
 
 #include <algorithm>
 

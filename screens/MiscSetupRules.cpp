@@ -1,7 +1,7 @@
 #include "screens/MiscSetupRules.h"
 
 #include "screens/TypedText.h"
-#include "screens/Utf8Text.h"
+#include "document/Utf8Text.h"
 
 namespace merix {
 

@@ -1,4 +1,4 @@
-#include "screens/Utf8Text.h"
+#include "document/Utf8Text.h"
 
 #include <QString>
 
