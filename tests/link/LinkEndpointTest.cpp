@@ -217,19 +217,8 @@ struct Waypoints {
 
     void reachedAndWaitForHangUp(int fd) {
         reached = true;
-        for (;;) {
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 10000) <= 0)
-                return;
-            char c[256];
-            const ssize_t n = ::recv(fd, c, sizeof c, 0);
-            if (n == 0) {
-                hungUp = true;
-                return;
-            }
-            if (n < 0)
-                return;
-        }
+        test::drainUntilClosed(fd);
+        hungUp = true;
     }
 };
 
@@ -237,21 +226,6 @@ bool waitFor(const std::atomic<bool>& flag) {
     for (int i = 0; i < 500 && !flag; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return flag;
-}
-
-std::string telnetBytes(std::initializer_list<int> values) {
-    std::string out;
-    for (const int v : values)
-        out.push_back(static_cast<char>(v));
-    return out;
-}
-
-std::string receiveUntil(int fd, const std::string& end) {
-    std::string got;
-    for (std::string more; got.find(end) == std::string::npos; got += more)
-        if ((more = test::receiveSome(fd)).empty())
-            break;
-    return got;
 }
 
 // The waits of a connect over the network, each of which a server can stretch to the whole
@@ -265,8 +239,8 @@ TEST(NetworkConnectStop, StopEndsEveryWaitOfANetworkConnect) {
         std::function<void(int, Waypoints&)> server; // none: nobody ever answers the connect
     };
     const auto agreeThenSilence = [](int fd, Waypoints& w) {
-        receiveUntil(fd, telnetBytes({kIac, kWill, kComPort}));
-        test::sendAll(fd, telnetBytes({kIac, kDo, kComPort}));
+        test::receiveUntil(fd, test::bytes({kIac, kWill, kComPort}));
+        test::sendAll(fd, test::bytes({kIac, kDo, kComPort}));
         std::string requests;
         while (std::count(requests.begin(), requests.end(), static_cast<char>(kSe)) < 4) {
             const std::string more = test::receiveSome(fd);
@@ -284,7 +258,7 @@ TEST(NetworkConnectStop, StopEndsEveryWaitOfANetworkConnect) {
              Case{"the server's answer to the line settings", "rfc2217", agreeThenSilence},
              Case{"the prompt", "tcp",
                   [](int fd, Waypoints&w) {
-                      receiveUntil(fd, "\r");
+                      test::receiveUntil(fd, "\r");
                       w.reachedAndWaitForHangUp(fd);
                   }},
          }) {
