@@ -10,7 +10,7 @@ namespace merix::cli {
 namespace {
 
 const char* const kSendUsage =
-    "send FILE... --device PATH [--baud RATE] [--keep-comments] [--modem --phone NUMBER]";
+    "send FILE... --device PATH|URL [--baud RATE] [--keep-comments] [--modem --phone NUMBER]";
 
 } // namespace
 

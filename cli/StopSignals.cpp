@@ -50,7 +50,7 @@ StopSignals::~StopSignals() {
     ::sigaction(SIGTERM, &g_oldTerm, nullptr);
 }
 
-const StopRequest& StopSignals::request() const {
+StopRequest& StopSignals::request() const {
     return g_request;
 }
 

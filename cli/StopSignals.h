@@ -7,9 +7,10 @@ class StopRequest;
 namespace merix::cli {
 
 // SIGINT and SIGTERM while an upload runs: the first asks it to stop after the line in
-// flight, so the controller never sees half a line and a modem is hung up; a second ends
-// the program at once, dropping what is queued for the port so that closing it cannot
-// wait. One at a time per process; the handlers are put back when it goes.
+// flight, so the controller never sees half a line and a modem is hung up, and ends a
+// connect at once; a second ends the program at once, dropping what is queued for the port
+// so that closing it cannot wait. One at a time per process; the handlers are put back when
+// it goes.
 class StopSignals {
   public:
     StopSignals();
@@ -17,7 +18,7 @@ class StopSignals {
     StopSignals(const StopSignals&) = delete;
     StopSignals& operator=(const StopSignals&) = delete;
 
-    const StopRequest& request() const;
+    StopRequest& request() const;
     // The first signal that came, or 0.
     int signal() const;
     // 128 + the signal (130 for SIGINT, 143 for SIGTERM), or 0 when none came.

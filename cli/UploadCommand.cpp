@@ -15,7 +15,7 @@ namespace merix::cli {
 namespace {
 
 const char* const kUploadUsage =
-    "upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]";
+    "upload DOC [--catalogs DIR] [--device PATH|URL] [--option last|init|all]";
 
 } // namespace
 

@@ -8,7 +8,6 @@
 #include "link/Clock.h"
 #include "link/ControllerLink.h"
 #include "link/StopRequest.h"
-#include "link/TermiosSerialPort.h"
 #include "link/TranscriptWriter.h"
 #include "link/UploadHistory.h"
 #include "link/UploadJob.h"
@@ -43,14 +42,14 @@ int connectUploadDisconnect(const UploadRun& run) {
         history = std::make_unique<UploadHistory>(document, transcript.get());
     }
 
-    TermiosSerialPort port;
     SteadyClock clock;
     ConsoleProgress progress;
     LinkConsoleOutput output;
     output.setProgress(&progress);
-    ControllerLink link(port, clock, output);
+    ControllerLink link(clock, output);
     link.setPortMap(run.ports);
     link.setRecorder(transcript.get());
+    link.setStopRequest(&signals.request());
 
     if (signals.request().requested())
         return signals.exitStatus();

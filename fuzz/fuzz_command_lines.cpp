@@ -6,6 +6,7 @@
 #include "link/ControllerLink.h"
 #include "link/UploadJob.h"
 #include "link/UploadSettings.h"
+#include "tests/support/LentPort.h"
 
 #include <cstdint>
 #include <sstream>
@@ -70,7 +71,7 @@ void sendAll(std::string_view input, const std::vector<std::string>& pieces, boo
     fuzz::ScriptedPort port(clock);
     port.nextRead = [] { return fuzz::ScriptedPort::Read{true, "OK\r\nDTMF>"}; };
     fuzz::BoundedOutput output;
-    ControllerLink link(port, clock, output);
+    ControllerLink link(clock, output, test::lend(port));
     UploadSettings settings;
     if (!link.connect(settings))
         fail("the accepting controller did not connect");

@@ -6,6 +6,7 @@
 #include "link/ControllerLink.h"
 #include "link/UploadJob.h"
 #include "link/UploadSettings.h"
+#include "tests/support/LentPort.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -71,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::ScriptedPort port(clock);
     script(port, in);
     fuzz::BoundedOutput output;
-    ControllerLink link(port, clock, output);
+    ControllerLink link(clock, output, test::lend(port));
 
     bool connected = false;
     step(link, "connect", [&] { connected = link.connect(settings); });

@@ -3,10 +3,12 @@
 #include "link/LinkRecorder.h"
 #include "link/PortMap.h"
 #include "link/Response.h"
+#include "link/SerialPortFactory.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +18,7 @@ namespace merix {
 class Clock;
 class ControllerOutput;
 class SerialPort;
+class StopRequest;
 struct UploadSettings;
 struct Transfer;
 
@@ -32,15 +35,23 @@ struct LinkTimings {
 // protocol on it. Progress goes to the output list; what the user must be told (once a
 // message box) is kept for the caller to take, with the error flag set. The link runs on
 // whichever thread calls it, one call at a time; only the connected flag may be read from
-// another thread meanwhile.
+// another thread meanwhile, and the stop request set. Each connect makes its own port from
+// the endpoint the port map gives, so a changed endpoint or an interrupted port never
+// carries over to the next connection.
 class ControllerLink {
 public:
     static constexpr int kLineLimit = 500000;
     static constexpr std::size_t kReadCapacity = 1000;
 
-    ControllerLink(SerialPort& port, Clock& clock, ControllerOutput& output);
+    ControllerLink(Clock& clock, ControllerOutput& output,
+                   SerialPortFactory makePort = makeSerialPort);
+    ~ControllerLink();
+    ControllerLink(const ControllerLink&) = delete;
+    ControllerLink& operator=(const ControllerLink&) = delete;
 
     void setPortMap(const PortMap& ports) { m_ports = ports; }
+    // Stop during a connect: ends it at once, a dialled modem hung up; nullptr for none.
+    void setStopRequest(StopRequest* stop) { m_stop = stop; }
     void setTimings(const LinkTimings& timings) { m_timings = timings; }
     // Sees every byte of every connection from the opening of the port; nullptr for none.
     void setRecorder(LinkRecorder* recorder) { m_recorder = recorder; }
@@ -72,13 +83,19 @@ public:
     const ConnectionInfo& connection() const { return m_connection; }
     // What the user must be told since the last call, in order; the caller shows it.
     std::vector<std::string> takeMessages();
+    // Why the last read or write failed when the port can say more than the link's message
+    // (a connection on the network that dropped, naming it); empty otherwise.
+    std::string portFailure() const;
 
   private:
-    enum class Wait { Found, NotFound, ReadFailed };
+    enum class Wait { Found, NotFound, ReadFailed, Stopped };
 
     // connection
+    bool openAndConfigure(const UploadSettings& settings);
     bool openPort(const UploadSettings& settings);
     bool configurePort(const std::string& baudRate);
+    bool stopRequested() const;
+    void showStopped();
     bool dial(const std::string& phoneNumber);
     bool awaitModemConnect();
     bool awaitFirstPrompt(bool modem);
@@ -90,7 +107,7 @@ public:
     bool sendPreparedLine(const std::string& line);
     bool writeCommand(const std::string& line);
     Wait awaitPrompt(int reads);
-    Wait awaitText(int reads, bool (Response::*found)() const);
+    Wait awaitText(int reads, bool (Response::*found)() const, bool stoppable = false);
     bool checkResponse(Wait wait);
     void showResponse();
 
@@ -101,9 +118,11 @@ public:
     Transfer readOnce();
     void waitUntil(std::int64_t ms);
 
-    SerialPort& m_port;
     Clock& m_clock;
     ControllerOutput& m_output;
+    SerialPortFactory m_makePort;
+    std::unique_ptr<SerialPort> m_port; // of the connection made last; none before the first
+    StopRequest* m_stop = nullptr;
     LinkRecorder* m_recorder = nullptr;
     PortMap m_ports;
     LinkTimings m_timings;

@@ -52,7 +52,7 @@ bool ControllerLink::sendPreparedLine(const std::string& line)
         if (!checkResponse(wait))
             return false;
         showResponse();
-        m_port.purge();
+        m_port->purge();
         if (!resend) {
             m_resentOnce = false;
             return true;
@@ -132,13 +132,13 @@ void ControllerLink::showResponse()
 
 void ControllerLink::sendUserCommand(std::string_view text)
 {
-    if (text.empty())
+    if (text.empty() || !m_port)
         return;
-    m_port.purge();
+    m_port->purge();
     const std::string line = std::string(text.substr(0, kCommandPiece - 1)) + "\r";
     if (writeCommand(line) && checkResponse(awaitPrompt(15)))
         showResponse();
-    m_port.purge();
+    m_port->purge();
 }
 
 } // namespace merix

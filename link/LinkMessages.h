@@ -28,6 +28,10 @@ inline std::string stoppedAt(int sent, int total) {
 inline std::string failedAt(int line, int total) {
     return "Upload failed at line " + std::to_string(line) + " of " + std::to_string(total) + ".";
 }
+// Where in its file the failed line stands, as a text editor counts lines.
+inline std::string stoppedInFile(int line, const std::string& file) {
+    return "The upload stopped at line " + std::to_string(line) + " of " + file + ".";
+}
 
 // Message boxes.
 inline constexpr const char* kBufferStructure = "Unable to open COM Port buffer structure.";

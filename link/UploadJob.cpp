@@ -65,6 +65,9 @@ UploadOutcome UploadJob::run(const UploadPlan& plan) {
     const bool keeps = !plan.documentPath.empty();
     m_document.clear();
     m_documentRead = false;
+    m_failedFile.clear();
+    m_failedFileLine = 0;
+    m_portFailure.clear();
     if (keeps)
         m_document = readWhole(plan.documentPath, m_documentRead);
     if (keeps && m_history)
@@ -93,7 +96,7 @@ UploadResult UploadJob::sendFiles(const UploadPlan& plan, UploadOutcome& outcome
         std::ifstream file;
         if (!openFile(path, file))
             continue;
-        UploadResult result = sendFile(file, plan.stripComments, outcome);
+        UploadResult result = sendFile(file, path, plan.stripComments, outcome);
         // A read that failed after some text came lets its file go on, but no further.
         if (result == UploadResult::Completed && m_link.hasError())
             result = UploadResult::Failed;
@@ -105,29 +108,46 @@ UploadResult UploadJob::sendFiles(const UploadPlan& plan, UploadOutcome& outcome
     return UploadResult::Completed;
 }
 
+// A connection on the network that dropped says so, naming the endpoint; with where the upload
+// stopped, that is the reason the user needs, beside the link's own message.
 void UploadJob::takeFailure(UploadOutcome& outcome) {
     for (std::string& message : m_link.takeMessages())
         tell(outcome, std::move(message));
+    m_portFailure = m_link.portFailure();
+    if (!m_portFailure.empty() && !m_failedFile.empty()) {
+        outcome.reason = m_portFailure + "  " + stoppedInFile(m_failedFileLine, m_failedFile);
+        tell(outcome, outcome.reason);
+    }
     if (outcome.reason.empty() && !outcome.messages.empty())
         outcome.reason = outcome.messages.back();
 }
 
-UploadResult UploadJob::sendFile(std::istream& file, bool stripComments, UploadOutcome& outcome) {
+void UploadJob::noteFailedLine(UploadOutcome& outcome, int line, const std::string& path,
+                               int fileLine) {
+    outcome.failedLine = line;
+    m_failedFile = path;
+    m_failedFileLine = fileLine;
+}
+
+UploadResult UploadJob::sendFile(std::istream& file, const std::string& path, bool stripComments,
+                                 UploadOutcome& outcome) {
     CommandLineReader reader(file);
     std::string piece;
-    while (reader.next(piece)) {
+    // A long line comes in pieces; only the piece with the line feed ends it.
+    int fileLine = 1;
+    for (; reader.next(piece); fileLine += piece.ends_with('\n') ? 1 : 0) {
         const std::string line = prepareCommandLine(piece, stripComments);
         if (!line.empty() && m_stop && m_stop->requested())
             return UploadResult::Stopped;
         if (!m_link.sendCommandLine(line)) {
-            outcome.failedLine = outcome.linesSent + 1;
+            noteFailedLine(outcome, outcome.linesSent + 1, path, fileLine);
             return UploadResult::Failed;
         }
         if (line.empty())
             continue;
         ++outcome.linesSent;
         if (m_link.hasError() && outcome.failedLine == 0)
-            outcome.failedLine = outcome.linesSent;
+            noteFailedLine(outcome, outcome.linesSent, path, fileLine);
         if (m_observer)
             m_observer->progress(
                 m_rate.update(outcome.linesSent, outcome.linesTotal, m_clock.nowMs()));
@@ -157,6 +177,8 @@ void UploadJob::showEnd(const UploadPlan& plan, UploadOutcome& outcome) {
         m_link.note("upload failed");
         // A command file that is not there never disturbed the line.
         if (m_link.hasError()) {
+            if (!m_portFailure.empty())
+                output.addLine(m_portFailure);
             output.addLine(failedAt(outcome.failedLine, outcome.linesTotal));
             m_link.disconnect();
         } else {

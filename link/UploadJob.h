@@ -30,7 +30,9 @@ class UploadJob {
 
   private:
     UploadResult sendFiles(const UploadPlan& plan, UploadOutcome& outcome);
-    UploadResult sendFile(std::istream& file, bool stripComments, UploadOutcome& outcome);
+    UploadResult sendFile(std::istream& file, const std::string& path, bool stripComments,
+                          UploadOutcome& outcome);
+    void noteFailedLine(UploadOutcome& outcome, int line, const std::string& path, int fileLine);
     void takeFailure(UploadOutcome& outcome);
     void showEnd(const UploadPlan& plan, UploadOutcome& outcome);
     void keepReferenceCopy(const UploadPlan& plan, UploadOutcome& outcome);
@@ -44,6 +46,9 @@ class UploadJob {
     RateEstimate m_rate;
     std::string m_document; // the document file as it was when the upload started
     bool m_documentRead = false;
+    std::string m_failedFile; // where the failed line stands, counted as an editor counts
+    int m_failedFileLine = 0;
+    std::string m_portFailure; // what the port said about the failure, if anything
 };
 
 // The lines the plan sends: those left once comments are stripped (when they are) and

@@ -6,7 +6,6 @@
 #include "link/Clock.h"
 #include "link/ControllerLink.h"
 #include "link/LinkMessages.h"
-#include "link/TermiosSerialPort.h"
 #include "link/TranscriptWriter.h"
 #include "link/UploadHistory.h"
 #include "link/UploadJob.h"
@@ -59,8 +58,7 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
 } // namespace
 
 TerminalWindow::TerminalWindow(UploadSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_port(std::make_unique<TermiosSerialPort>()),
-      m_clock(std::make_unique<SteadyClock>()) {
+    : QDialog(parent), m_session(session), m_clock(std::make_unique<SteadyClock>()) {
     setWindowTitle(QStringLiteral("Terminal Window"));
     setModal(true);
     buildControls();
@@ -68,9 +66,10 @@ TerminalWindow::TerminalWindow(UploadSession& session, QWidget* parent)
     m_output = std::make_unique<ControllerOutputList>(m_list);
     m_transcript = std::make_unique<TranscriptWriter>(transcriptFolderPath(document));
     m_uploads = std::make_unique<UploadHistory>(document, m_transcript.get());
-    m_link = std::make_unique<ControllerLink>(*m_port, *m_clock, *m_output);
+    m_link = std::make_unique<ControllerLink>(*m_clock, *m_output);
     m_link->setPortMap(session.ports);
     m_link->setRecorder(m_transcript.get());
+    m_link->setStopRequest(&m_stopRequest);
     m_worker = new LinkWorker(this);
 }
 
@@ -131,7 +130,8 @@ QLayout* TerminalWindow::buildButtons() {
     m_review = new QPushButton(QStringLiteral("&Review"), this);
     m_stop = new QPushButton(QStringLiteral("S&top"), this);
     m_stop->setEnabled(false);
-    m_stop->setToolTip(QStringLiteral("End the upload after the line being sent, and disconnect"));
+    m_stop->setToolTip(QStringLiteral(
+        "End a connect at once, or an upload after the line being sent, and disconnect"));
     m_history = new QPushButton(QStringLiteral("Upload &History..."), this);
     m_transcripts = new QPushButton(QStringLiteral("Tr&anscript Folder"), this);
     m_transcripts->setToolTip(
@@ -180,10 +180,7 @@ void TerminalWindow::runOpening() {
     if (!std::filesystem::exists(settingsFilePath(m_session.doc.documentPath()), ec))
         openUploadSetup();
     if (m_session.settings.connectionType == ConnectionType::Direct) {
-        m_link->setPortMap(m_session.ports);
-        runOnLink(
-            Kind::Plain, [this, s = m_session.settings] { connectLink(s); },
-            [this] { finishOpening(); });
+        startConnect([this] { finishOpening(); });
         return;
     }
     finishOpening();
@@ -229,13 +226,21 @@ void TerminalWindow::setWorking(bool working, Kind kind) {
     for (QWidget* w : std::initializer_list<QWidget*>{m_command, m_uploadOther, m_connect, m_upload,
                                                       m_disconnect, m_all, m_setup})
         w->setEnabled(!working);
-    m_stop->setEnabled(working && kind == Kind::Upload);
+    m_stop->setEnabled(working && kind != Kind::Plain);
     // The entry of an upload under way reads as failed until it ends.
     m_history->setEnabled(!working || kind != Kind::Upload);
     if (working)
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
+}
+
+// With the devices and settings as they are now: Setup may have changed them.
+void TerminalWindow::startConnect(std::function<void()> then) {
+    m_link->setPortMap(m_session.ports);
+    m_stopRequest.clear();
+    runOnLink(
+        Kind::Connect, [this, s = m_session.settings] { connectLink(s); }, std::move(then));
 }
 
 // On the link's thread.
@@ -257,8 +262,7 @@ void TerminalWindow::runUpload(const UploadPlan& plan) {
 }
 
 void TerminalWindow::onConnect() {
-    m_link->setPortMap(m_session.ports);
-    runOnLink(Kind::Plain, [this, s = m_session.settings] { connectLink(s); });
+    startConnect();
 }
 
 void TerminalWindow::onDisconnect() {
@@ -419,6 +423,9 @@ void TerminalWindow::done(int result) {
                 return;
             onStop();
         }
+        // A connect has nothing to lose: it ends at once.
+        if (m_working == Kind::Connect)
+            onStop();
         // The window goes once the line is free.
         m_closeWith = result;
         return;

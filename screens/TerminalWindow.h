@@ -23,7 +23,6 @@ class Clock;
 class ControllerLink;
 class ControllerOutputList;
 class LinkWorker;
-class SerialPort;
 class TranscriptWriter;
 class UploadHistory;
 class UploadProgressView;
@@ -31,9 +30,10 @@ struct UploadSession;
 
 // "Terminal Window": talks to the controller. It owns the link and the serial port for as
 // long as it is open. The link works on a thread of its own, one operation at a time, so the
-// window repaints and answers while the line is slow; meanwhile the operation buttons rest
-// and Stop ends an upload after the line in flight. OK, Escape and the close box disconnect
-// before the window goes, and during an upload ask first whether to stop it.
+// window repaints and answers while the line is slow; meanwhile the operation buttons rest,
+// and Stop ends a connect at once and an upload after the line in flight. OK, Escape and the
+// close box disconnect before the window goes, stop a connect, and during an upload ask
+// first whether to stop it.
 class TerminalWindow final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TerminalWindow)
@@ -80,7 +80,7 @@ class TerminalWindow final : public QDialog {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
-    enum class Kind { Plain, Upload };
+    enum class Kind { Plain, Connect, Upload };
 
     void buildControls();
     QLayout* buildButtons();
@@ -105,6 +105,7 @@ class TerminalWindow final : public QDialog {
     // runs then.
     void runOnLink(Kind kind, std::function<void()> work, std::function<void()> then = nullptr);
     void setWorking(bool working, Kind kind);
+    void startConnect(std::function<void()> then = nullptr);
     void connectLink(const UploadSettings& settings);
     void runUpload(const UploadPlan& plan);
     void afterOperation(const std::function<void()>& then);
@@ -135,7 +136,6 @@ class TerminalWindow final : public QDialog {
     QPushButton* m_ok = nullptr;
 
     StopRequest m_stopRequest;
-    std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<ControllerOutputList> m_output;
     std::unique_ptr<TranscriptWriter> m_transcript;

@@ -117,13 +117,18 @@ QWidget* UploadSetupScreen::buildPorts() {
     for (int i = 0; i < PortMap::kPortCount; ++i) {
         m_port[i] = new QRadioButton(QStringLiteral("Port &%1").arg(i + 1), group);
         m_portGroup->addButton(m_port[i], i);
-        // Any device path may be typed; the list offers those present now.
+        // Any device path or network endpoint may be typed, and is kept as typed; the list
+        // offers the devices present now.
         m_device[i] = new QComboBox(group);
         m_device[i]->setEditable(true);
         m_device[i]->setInsertPolicy(QComboBox::NoInsert);
         m_device[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         m_device[i]->setMinimumContentsLength(24);
-        m_device[i]->setToolTip(QStringLiteral("The device Port %1 (COM%1) uses").arg(i + 1));
+        m_device[i]->setToolTip(
+            QStringLiteral("What Port %1 (COM%1) reaches: a serial device such as /dev/ttyUSB0, "
+                           "or a serial port on the network as tcp://host:port (raw) or "
+                           "rfc2217://host:port (the baud rate is set on the remote port)")
+                .arg(i + 1));
         for (const SerialDeviceChoice& choice : choices) {
             m_device[i]->addItem(toQString(choice.path));
             if (!choice.currentDevice.empty())
@@ -265,6 +270,15 @@ void UploadSetupScreen::onPhoneChanged() {
 }
 
 void UploadSetupScreen::onOk() {
+    // A mistyped address would otherwise only come to light at the next connect.
+    const EndpointProblem problem = checkPortEndpoints(m_session.ports);
+    if (problem.port >= 0) {
+        m_session.prompter.inform(problem.message);
+        QComboBox* box = m_device.at(static_cast<std::size_t>(problem.port));
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        return;
+    }
     const std::string error = saveUploadSettings(m_session.settings, m_session.doc.documentPath());
     if (!error.empty())
         m_session.prompter.inform(error);

@@ -13,6 +13,7 @@
 #include "link/UploadSettings.h"
 #include "sim/PseudoTerminal.h"
 #include "sim/Simulator.h"
+#include "tests/support/LentPort.h"
 
 #include <benchmark/benchmark.h>
 
@@ -116,7 +117,7 @@ void upload(benchmark::State& state, long baud, Keep keep = Keep::Everything) {
     CountingOutput output;
     TranscriptWriter transcript(transcriptFolderPath(document));
     UploadHistory history(document, &transcript);
-    ControllerLink link(port, clock, output);
+    ControllerLink link(clock, output, test::lend(port));
     link.setRecorder(keep != Keep::Nothing ? &transcript : nullptr);
     PortMap ports;
     ports.setDevice(0, pty.devicePath());

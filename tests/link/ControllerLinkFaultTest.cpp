@@ -54,7 +54,7 @@ protected:
     test::FakeClock clock;
     test::FakeSerialPort port{clock};
     test::RecordingOutput output;
-    ControllerLink link{port, clock, output};
+    ControllerLink link{clock, output, test::lend(port)};
     UploadSettings settings;
     std::vector<std::string> messages;
 };
@@ -195,6 +195,8 @@ TEST_F(ScriptedLink, HangUpKeepsGuardTimesAndGivesUpAfterTenSeconds)
 
 TEST_F(ScriptedLink, HangUpWaitsTheGuardTimeAfterAQuickOk)
 {
+    connectDirect();
+    clock.now += 2000; // the line has been quiet for long
     port.answer = [](const std::string& w) { return w == "+++" ? std::string("OK") : std::string(); };
     link.hangUpModem();
     // "OK" arrived at once; "ATZ" still waits for the guard time after "+++".
@@ -205,6 +207,7 @@ TEST_F(ScriptedLink, HangUpWaitsTheGuardTimeAfterAQuickOk)
 
 TEST_F(ScriptedLink, HangUpEndsQuietlyWhenAtzCannotBeWritten)
 {
+    connectDirect();
     port.reads.push_back({true, "OK"});
     port.writeResults = {{true, 3}, {true, 0}};
     link.hangUpModem();

@@ -75,7 +75,7 @@ protected:
     TermiosSerialPort port;
     SteadyClock clock;
     test::RecordingOutput output;
-    ControllerLink link{port, clock, output};
+    ControllerLink link{clock, output, test::lend(port)};
     UploadSettings settings;
     std::unique_ptr<test::SimulatedController> controller;
 };

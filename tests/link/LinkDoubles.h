@@ -5,6 +5,7 @@
 #include "link/ControllerLink.h"
 #include "link/ControllerOutput.h"
 #include "link/SerialPort.h"
+#include "tests/support/LentPort.h"
 
 #include <algorithm>
 #include <cstring>
@@ -79,6 +80,7 @@ public:
     std::string written;
     PortConfig config;
     std::string device;
+    std::string failure; // what failureReason() says
     int readCalls = 0;
     int purges = 0;
     int closes = 0;
@@ -138,6 +140,7 @@ public:
         opened = false;
     }
     bool isOpen() const override { return opened; }
+    std::string failureReason() const override { return failure; }
 
 private:
     FakeClock& m_clock;

@@ -54,8 +54,7 @@ Lines fileLines(const std::string& path) {
 // One link on a port made from the endpoint, as the program makes it.
 class NetworkLink {
   public:
-    explicit NetworkLink(const std::string& endpoint, const std::string& baud = "9600")
-        : port(makeSerialPort(*parseEndpoint(endpoint).endpoint)) {
+    explicit NetworkLink(const std::string& endpoint, const std::string& baud = "9600") {
         PortMap ports;
         ports.setDevice(0, endpoint);
         link.setPortMap(ports);
@@ -72,10 +71,9 @@ class NetworkLink {
     }
 
     test::TempDir dir;
-    std::unique_ptr<SerialPort> port;
     SteadyClock clock;
     test::RecordingOutput output;
-    ControllerLink link{*port, clock, output};
+    ControllerLink link{clock, output};
     UploadSettings settings;
 };
 
@@ -182,10 +180,18 @@ TEST_F(BehindSer2net, ServerGoneMidUploadStopsTheUploadAndSaysSo) {
         EXPECT_THAT(outcome.messages.front(),
                     ::testing::AnyOf(kReceiveError, kSendError, kNoResponse));
         EXPECT_FALSE(net.link.isConnected());
-        EXPECT_EQ(net.output.lines.back(), kDisconnected);
         // Closed, or reset when ser2net died with our bytes unread.
-        EXPECT_THAT(net.port->failureReason(),
-                    HasSubstr("The connection to " + ser2net->url() + " was dropped ("));
+        const std::string dropped = net.link.portFailure();
+        EXPECT_THAT(dropped, HasSubstr("The connection to " + ser2net->url() + " was dropped ("));
+        // Each command has a line of its own in the file: the failed one is that line of it.
+        ASSERT_GT(outcome.failedLine, 0);
+        EXPECT_EQ(outcome.reason, dropped + "  The upload stopped at line " +
+                                      std::to_string(outcome.failedLine) + " of " +
+                                      net.dir.file("lines.CMD") + ".");
+        EXPECT_EQ(outcome.messages.back(), outcome.reason);
+        ASSERT_GE(net.output.lines.size(), 3u);
+        EXPECT_EQ(Lines(net.output.lines.end() - 3, net.output.lines.end()),
+                  (Lines{dropped, failedAt(outcome.failedLine, 5000), kDisconnected}));
         EXPECT_LT(controller.lines().size(), before + 1 + 5000);
     }
 }

@@ -92,7 +92,7 @@ class UploadJobTest : public ::testing::Test {
     test::RecordingOutput output;
     TranscriptWriter transcript{transcriptFolderPath(document)};
     UploadHistory history{document, &transcript};
-    ControllerLink link{port, clock, output};
+    ControllerLink link{clock, output, test::lend(port)};
     RecordingProgress progress;
     StopRequest stop;
     UploadJob job{link, clock};

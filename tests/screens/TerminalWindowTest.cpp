@@ -1,5 +1,5 @@
-// The Terminal Window against merix-sim on a pseudo-terminal, reached through the port map
-// in the profile settings.
+// The Terminal Window against merix-sim on a pseudo-terminal or on the network, reached
+// through the port map in the profile settings.
 #include "screens/TerminalWindow.h"
 #include "document/SideFiles.h"
 #include "link/LinkMessages.h"
@@ -8,6 +8,7 @@
 #include "screens/UploadHistoryWindow.h"
 #include "screens/UploadProgressView.h"
 #include "screens/UploadSetupScreen.h"
+#include "tests/link/LoopbackServer.h"
 #include "tests/screens/ModalAnswer.h"
 #include "tests/screens/SimProcess.h"
 #include "tests/screens/UploadFixture.h"
@@ -449,6 +450,65 @@ TEST_F(TerminalWindowTest, StopEndsTheUploadAfterTheLineInFlightWhileTheWindowAn
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history[0].result, UploadResult::Stopped);
     EXPECT_EQ(history[0].linesSent, outcome.linesSent);
+}
+
+TEST_F(TerminalWindowTest, UploadsToAControllerOnTheNetworkRawAndWithRfc2217) {
+    for (const char* scheme : {"tcp", "rfc2217"}) {
+        SCOPED_TRACE(scheme);
+        startController(
+            {QStringLiteral("--listen"), QString::fromLatin1(scheme) + QStringLiteral(":0")});
+        const std::string url = sim->device();
+        ASSERT_TRUE(url.starts_with(std::string(scheme) + "://127.0.0.1:")) << url;
+        writeSettingsFile();
+        openWindow();
+        ASSERT_TRUE(window->isConnected());
+        EXPECT_EQ(lines(), (Lines{"Get DTMF prompt", "DTMF>"}));
+
+        press(window->uploadButton());
+        ASSERT_TRUE(window->lastOutcome());
+        const UploadOutcome& outcome = *window->lastOutcome();
+        EXPECT_EQ(outcome.result, UploadResult::Completed);
+        EXPECT_GT(outcome.linesSent, 0);
+        EXPECT_EQ(outcome.linesSent, outcome.linesTotal);
+        EXPECT_EQ(tail(2), (Lines{"Finished Upload", "DTMF>"}));
+        EXPECT_EQ(sim->lines().size(), static_cast<std::size_t>(1 + outcome.linesSent));
+        EXPECT_EQ(readFile(referenceCopyPath(documentPath())), readFile(documentPath()));
+        EXPECT_TRUE(prompter.boxes.empty());
+        const std::vector<HistoryEntry> history = readUploadHistory(documentPath());
+        ASSERT_FALSE(history.empty());
+        EXPECT_EQ(history.back().endpoint, url);
+        window.reset();
+    }
+}
+
+// A controller behind an address that never answers: Stop ends the connect at once, and so
+// does closing the window, without a question (a connect has nothing to lose).
+TEST_F(TerminalWindowTest, StopOrClosingEndsAConnectThatGetsNoAnswer) {
+    test::LoopbackServer hanging; // its queue is full: a connect gets no answer
+    const std::string url = hanging.url("tcp");
+    mapPort(0, url);
+    writeSettingsFile();
+    window = std::make_unique<TerminalWindow>(makeSession(), nullptr);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->isWorking(); }, 20000));
+    EXPECT_TRUE(window->stopButton()->isEnabled());
+    EXPECT_FALSE(window->connectButton()->isEnabled());
+
+    press(window->stopButton());
+    ASSERT_TRUE(window->openingDone());
+    const Lines stopped{"Unable to Connect", "Connecting to " + url + " was stopped."};
+    EXPECT_EQ(lines(), stopped);
+    EXPECT_FALSE(window->isConnected());
+    EXPECT_FALSE(window->stopButton()->isEnabled());
+    EXPECT_TRUE(window->connectButton()->isEnabled());
+    EXPECT_TRUE(prompter.boxes.empty());
+
+    window->connectButton()->click();
+    ASSERT_TRUE(window->isWorking());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }, 20000));
+    EXPECT_EQ(lines(), stopped);
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(TerminalWindowTest, ClosingDuringAnUploadAsksWhetherToStopFirst) {

@@ -165,6 +165,35 @@ TEST_F(UploadSetupScreenTest,
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
+TEST_F(UploadSetupScreenTest, ANetworkEndpointIsKeptAsTypedAndAMistypedOneIsSaidOnOk) {
+    open();
+    QComboBox* device = screen->deviceList(1);
+    EXPECT_TRUE(device->toolTip().contains(QStringLiteral("tcp://host:port")));
+    EXPECT_TRUE(device->toolTip().contains(QStringLiteral("rfc2217://host:port")));
+    screen->portButton(1)->click();
+    device->lineEdit()->clear();
+    QTest::keyClicks(device->lineEdit(), QStringLiteral("RFC2217://Site-3.example.org"));
+    EXPECT_EQ(session->ports.device(1), "RFC2217://Site-3.example.org");
+
+    // The port number is missing: OK says so, and the screen stays with the text selected.
+    screen->okButton()->click();
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Port 2: RFC2217://Site-3.example.org has no port number: "
+                                        "write it as in rfc2217://host:2000."}));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(device->lineEdit()->selectedText(), device->currentText());
+    EXPECT_FALSE(fs::exists(settingsFilePath(documentPath())));
+    EXPECT_EQ(loadPortMap().device(1), "/dev/ttyS1");
+
+    device->lineEdit()->end(false);
+    QTest::keyClicks(device->lineEdit(), QStringLiteral(":2002"));
+    screen->okButton()->click();
+    EXPECT_EQ(screen->result(), QDialog::Accepted);
+    EXPECT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(loadPortMap().device(1), "RFC2217://Site-3.example.org:2002");
+    EXPECT_TRUE(fs::exists(settingsFilePath(documentPath())));
+}
+
 TEST_F(UploadSetupScreenTest, OkRegeneratesTheCommandFileWhenTheUploadOptionChanged) {
     open();
     screen->optionButton(UploadOption::Everything)->click();

@@ -103,6 +103,7 @@ class CliProcess {
     CliProcess& operator=(const CliProcess&) = delete;
 
     bool started() const { return m_pid > 0; }
+    pid_t pid() const { return m_pid; }
     void signal(int sig) const { ::kill(m_pid, sig); }
     // The exit status, or 1000 + the signal that ended it.
     int wait() {
