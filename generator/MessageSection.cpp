@@ -1,5 +1,6 @@
 #include "generator/SectionWriters.h"
 
+#include "document/BlankSeparatedWords.h"
 #include "document/ConfigDocument.h"
 #include "generator/CwScanner.h"
 #include "generator/Formatting.h"
@@ -16,18 +17,13 @@ using Missing = std::vector<std::string_view>;
 // Words separated by one or more blanks; every word found in the table yields its code.
 void writeWordCodes(CommandText& out, std::string_view text, const CaseFreeTable& table,
                     Missing& missing) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        const std::size_t end = std::min(text.find(' ', i), text.size());
-        if (const std::string* code = table.find(text.substr(i, end - i)))
+    for (auto word = nextBlankSeparatedWord(text, 0); word;
+         word = nextBlankSeparatedWord(text, word->start + word->length)) {
+        const std::string_view name = text.substr(word->start, word->length);
+        if (const std::string* code = table.find(name))
             out << ' ' << *code;
         else
-            missing.push_back(text.substr(i, end - i));
-        i = end;
+            missing.push_back(name);
     }
 }
 

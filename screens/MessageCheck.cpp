@@ -7,16 +7,10 @@
 namespace merix {
 
 std::optional<TextSpan> firstUnknownWord(std::string_view text, const CaseFreeNames& known) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        const std::size_t end = std::min(text.find(' ', i), text.size());
-        if (!known.contains(text.substr(i, end - i)))
-            return TextSpan{i, end - i};
-        i = end;
+    for (auto word = nextBlankSeparatedWord(text, 0); word;
+         word = nextBlankSeparatedWord(text, word->start + word->length)) {
+        if (!known.contains(text.substr(word->start, word->length)))
+            return word;
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BlankSeparatedWords.h"
 #include "screens/MessageVocabulary.h"
 
 #include <cstddef>
@@ -7,14 +8,6 @@
 #include <string_view>
 
 namespace merix {
-
-// The part of a message text the check found outside the vocabulary, in bytes of the text.
-struct TextSpan {
-    std::size_t start = 0;
-    std::size_t length = 0;
-
-    friend bool operator==(const TextSpan&, const TextSpan&) = default;
-};
 
 // Words between blanks (runs of blanks count as one) that must each be a known name: the
 // word list for voice messages, the track names for DVR messages. The first word that is
