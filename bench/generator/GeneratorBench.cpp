@@ -1,6 +1,6 @@
 // Generating the command file of a large configuration: speed in bytes of command file
 // written per second, and memory against the size of the document and its catalogs.
-#include "SyntheticConfiguration.h"
+#include "BenchSet.h"
 
 #include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
@@ -86,50 +86,11 @@ long peakRssBytes()
     return usage.ru_maxrss * 1024L;
 }
 
-// One large configuration for every benchmark, with its document file and a reference
-// copy that differs in a few entries.
-struct Setup {
-    std::filesystem::path dir;
-    ConfigDocument doc;
-    std::size_t catalogBytes = 0;
-    std::size_t documentBytes = 0;
-
-    Setup()
-    {
-        dir = std::filesystem::temp_directory_path() / ("merix-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        const SyntheticSize size;
-        catalogBytes = writeSyntheticCatalogs(dir, size);
-        SilentPrompter prompter;
-        doc.setStartupDirectory(dir.string());
-        if (!loadCatalogs(doc, prompter))
-            throw std::runtime_error("catalogs");
-        doc.setDocumentPath((dir / "BIG.mrx").string());
-        fillSyntheticValues(doc, size);
-
-        // The reference copy predates a handful of edits.
-        writeDocumentFile(doc, (dir / "BIG.REF").string());
-        doc.timers[3].length = 99;
-        doc.macros[4000].lines[5].parameters = "9 9";
-        doc.users[1500].callSign = "W1AW";
-        doc.ports[2].Chaining = 0;
-        writeDocumentFile(doc, doc.documentPath());
-        documentBytes = std::filesystem::file_size(doc.documentPath());
-    }
-    ~Setup() { std::filesystem::remove_all(dir); }
-};
-
-Setup& setup()
-{
-    static Setup s;
-    return s;
-}
-
 // Everything mode counts the command file written; the changes modes count the two
 // document files walked.
 void run(benchmark::State& state, int option)
 {
-    Setup& s = setup();
+    BenchSet& s = benchSet();
     SilentPrompter prompter;
     const long rssBefore = currentRssBytes();
     const long long heapBefore = g_heapNow.load();
@@ -158,12 +119,12 @@ void BM_GenerateChangesSinceLastUpload(benchmark::State& state) { run(state, kCh
 // What the editor does at Open before anything is generated: catalogs, then the document.
 void BM_OpenDocument(benchmark::State& state)
 {
-    Setup& s = setup();
+    BenchSet& s = benchSet();
     SilentPrompter prompter;
     for (auto _ : state) {
         ConfigDocument doc;
         doc.setStartupDirectory(s.dir.string());
-        if (!loadCatalogs(doc, prompter) || !readDocumentFile(doc, s.doc.documentPath()))
+        if (!loadCatalogs(doc, prompter) || !readDocumentFile(doc, s.documentPath()))
             state.SkipWithError("open failed");
         benchmark::DoNotOptimize(doc.macros.data());
     }

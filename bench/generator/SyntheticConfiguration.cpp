@@ -1,8 +1,12 @@
 #include "SyntheticConfiguration.h"
 
+#include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
+#include "document/DocumentFile.h"
+#include "document/Prompter.h"
 
 #include <fstream>
+#include <stdexcept>
 #include <string>
 
 namespace merix::bench {
@@ -41,6 +45,12 @@ std::string list(const char* title, int count, auto line)
 }
 
 constexpr int kWords = 500;
+
+class ThrowingPrompter : public Prompter {
+  public:
+    void inform(const std::string& text) override { throw std::runtime_error(text); }
+    bool ask(const std::string&) override { return false; }
+};
 
 } // namespace
 
@@ -138,6 +148,25 @@ void fillSyntheticValues(ConfigDocument& doc, const SyntheticSize& size)
         e.period = 2;
         e.dayName = "Friday";
     }
+}
+
+std::size_t writeSyntheticSet(const std::filesystem::path& dir, ConfigDocument& doc,
+                              const SyntheticSize& size) {
+    const std::size_t catalogBytes = writeSyntheticCatalogs(dir, size);
+    ThrowingPrompter prompter;
+    doc.setStartupDirectory(dir.string());
+    if (!loadCatalogs(doc, prompter))
+        throw std::runtime_error("the synthetic catalogs do not load");
+    doc.setDocumentPath((dir / kSyntheticDocument).string());
+    fillSyntheticValues(doc, size);
+
+    writeDocumentFile(doc, (dir / kSyntheticReference).string());
+    doc.timers[3].length = 99;
+    doc.macros[4000].lines[5].parameters = "9 9";
+    doc.users[1500].callSign = "W1AW";
+    doc.ports[2].Chaining = 0;
+    writeDocumentFile(doc, doc.documentPath());
+    return catalogBytes;
 }
 
 } // namespace merix::bench

@@ -1,0 +1,180 @@
+// The whole of `merix-cli generate` (catalogs, document, command file) against the floor of
+// reading the same inputs and writing the same output, the two timed in turns in one run so
+// that their ratio holds on a busy machine.
+#include "BenchSet.h"
+#include "Floor.h"
+
+#include "document/CatalogLoader.h"
+#include "document/DocumentFile.h"
+#include "document/Prompter.h"
+#include "generator/CommandFileGenerator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace merix::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ThrowingPrompter : public Prompter {
+  public:
+    void inform(const std::string& text) override { throw std::runtime_error(text); }
+    bool ask(const std::string&) override { return false; }
+};
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// What the run reads: the catalogs, the document, and in the changes mode the copy.
+std::vector<fs::path> inputsOf(const BenchSet& s, int option) {
+    std::vector<fs::path> inputs = s.catalogFiles;
+    inputs.push_back(s.documentPath());
+    if (option == kChangesSinceLastUpload)
+        inputs.push_back(s.referencePath());
+    return inputs;
+}
+
+// Both floors: with the output made durable as the command file is, and as plain `cat`.
+struct Floors {
+    FloorWork durable;
+    FloorWork plain;
+    double durableSeconds = 0;
+    double plainSeconds = 0;
+
+    Floors(const BenchSet& s, int option)
+        : durable{inputsOf(s, option), 0, s.dir / "FLOOR.CMD", true}, plain{inputsOf(s, option), 0,
+                                                                            s.dir / "FLOOR.CMD",
+                                                                            false} {}
+    void time(std::size_t outputBytes) {
+        durable.outputBytes = plain.outputBytes = outputBytes;
+        durableSeconds += timeFloor(durable);
+        plainSeconds += timeFloor(plain);
+    }
+    void report(benchmark::State& state, double runSeconds) const {
+        const double n = static_cast<double>(state.iterations());
+        state.counters["floor_ms"] = durableSeconds / n * 1e3;
+        state.counters["cat_ms"] = plainSeconds / n * 1e3;
+        state.counters["ratio_to_floor"] = runSeconds / durableSeconds;
+        state.counters["ratio_to_cat"] = runSeconds / plainSeconds;
+    }
+};
+
+std::size_t openAndGenerate(const BenchSet& s, int option) {
+    ThrowingPrompter prompter;
+    ConfigDocument doc;
+    doc.setStartupDirectory(s.dir.string());
+    if (!loadCatalogs(doc, prompter) || !readDocumentFile(doc, s.documentPath()))
+        throw std::runtime_error("open failed");
+    doc.setDocumentPath(s.documentPath().string());
+    const CommandFileResult result = generateCommandFile(doc, option, prompter);
+    return fs::file_size(result.path);
+}
+
+void inProcess(benchmark::State& state, int option) {
+    const BenchSet& s = benchSet();
+    Floors floors(s, option);
+    double runSeconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::size_t written = openAndGenerate(s, option);
+        const double took = secondsSince(start);
+        state.SetIterationTime(took);
+        runSeconds += took;
+        floors.time(written);
+    }
+    floors.report(state, runSeconds);
+}
+
+struct ChildRun {
+    double seconds = 0;
+    rusage usage{};
+};
+
+// MERIX_CLI names another build of the tool, to compare two builds on the same set.
+const char* cliPath() {
+    const char* path = std::getenv("MERIX_CLI");
+    return path && *path ? path : MERIX_CLI_PATH;
+}
+
+ChildRun runCli(const BenchSet& s, const char* option) {
+    const char* cli = cliPath();
+    const std::string doc = s.documentPath().string();
+    const std::string catalogs = s.dir.string();
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::execl(cli, "merix-cli", "generate", doc.c_str(), "--catalogs", catalogs.c_str(),
+                "--option", option, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ChildRun run;
+    int status = 0;
+    if (pid < 0 || ::wait4(pid, &status, 0, &run.usage) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        throw std::runtime_error("merix-cli generate failed");
+    run.seconds = secondsSince(start);
+    return run;
+}
+
+double cpuSeconds(const rusage& u) {
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(u.ru_utime) + seconds(u.ru_stime);
+}
+
+// The process as a user runs it, with its CPU time and its peak resident memory against
+// the size of what it reads.
+void cliProcess(benchmark::State& state, int option, const char* word) {
+    const BenchSet& s = benchSet();
+    Floors floors(s, option);
+    double runSeconds = 0;
+    double cpu = 0;
+    long peakKb = 0;
+    for (auto _ : state) {
+        const ChildRun run = runCli(s, word);
+        state.SetIterationTime(run.seconds);
+        runSeconds += run.seconds;
+        cpu += cpuSeconds(run.usage);
+        peakKb = std::max(peakKb, run.usage.ru_maxrss);
+        floors.time(fs::file_size(s.dir / "BIG.CMD"));
+    }
+    floors.report(state, runSeconds);
+    std::size_t inputBytes = 0;
+    for (const fs::path& input : inputsOf(s, option))
+        inputBytes += fs::file_size(input);
+    state.counters["cpu_ms"] = cpu / static_cast<double>(state.iterations()) * 1e3;
+    state.counters["peak_rss_MB"] = static_cast<double>(peakKb) / 1024.0;
+    state.counters["input_MB"] = static_cast<double>(inputBytes) / (1024.0 * 1024.0);
+    state.counters["rss_to_input"] =
+        static_cast<double>(peakKb) * 1024.0 / static_cast<double>(inputBytes);
+}
+
+void BM_OpenAndGenerateEverything(benchmark::State& state) {
+    inProcess(state, kEverything);
+}
+void BM_OpenAndGenerateChanges(benchmark::State& state) {
+    inProcess(state, kChangesSinceLastUpload);
+}
+void BM_CliGenerateEverything(benchmark::State& state) {
+    cliProcess(state, kEverything, "all");
+}
+
+BENCHMARK(BM_OpenAndGenerateEverything)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3.0);
+BENCHMARK(BM_OpenAndGenerateChanges)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_CliGenerateEverything)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+} // namespace merix::bench
