@@ -5,14 +5,14 @@
 #include "document/FieldReader.h"
 #include "document/KeyIndex.h"
 
+#include <algorithm>
+
 namespace merix {
 
 namespace {
 
 // Runs apply on each of count entry lines; false when the file ended first.
-template <typename Apply>
-bool eachEntry(DocumentInput& in, int count, Apply apply)
-{
+template <typename Apply> bool eachEntry(DocumentInput& in, int count, Apply apply) {
     for (int i = 0; i < count; ++i) {
         const auto line = in.entryLine();
         if (!line)
@@ -23,16 +23,14 @@ bool eachEntry(DocumentInput& in, int count, Apply apply)
 }
 
 // A comment of one blank stands for "no comment" and leaves the stored one alone.
-void readComment(FieldReader& r, std::optional<std::string>& comment)
-{
+void readComment(FieldReader& r, std::optional<std::string>& comment) {
     if (auto f = r.next(':'); f && *f != " ")
         comment = std::string(*f);
 }
 
 } // namespace
 
-void readTimerSection(ConfigDocument& doc, DocumentInput& in, int count)
-{
+void readTimerSection(ConfigDocument& doc, DocumentInput& in, int count) {
     const KeyIndex<TimerEntry> index(doc.timers, &TimerEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
@@ -41,8 +39,8 @@ void readTimerSection(ConfigDocument& doc, DocumentInput& in, int count)
     });
 }
 
-void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
-{
+void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count,
+                        const DocumentFeatures& f) {
     const KeyIndex<MessageEntry> index(doc.messages, &MessageEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, ':');
@@ -58,8 +56,7 @@ void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count, const
     });
 }
 
-void readDvrSection(ConfigDocument& doc, DocumentInput& in, int count)
-{
+void readDvrSection(ConfigDocument& doc, DocumentInput& in, int count) {
     const KeyIndex<DvrTrack> index(doc.dvrTracks, &DvrTrack::trackName);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, ',');
@@ -68,8 +65,7 @@ void readDvrSection(ConfigDocument& doc, DocumentInput& in, int count)
     });
 }
 
-void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
-{
+void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f) {
     const KeyIndex<UserEntry> index(doc.users, &UserEntry::key);
     const int subLines = f.descriptions ? 3 : 2;
     for (int i = 0; i < count; ++i) {
@@ -81,18 +77,25 @@ void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const Do
         UserEntry* e = index.find(k.key);
         UserEntry& u = e ? *e : scratch;
         FieldReader(k.fields)
-            .blankText(':', u.name).blankText(':', u.callSign).number(':', u.enabled)
-            .blankText(':', u.password).number(':', u.passwordMode)
-            .number(':', u.challengeDigits).number(':', u.clearanceLevel);
+            .blankText(':', u.name)
+            .blankText(':', u.callSign)
+            .number(':', u.enabled)
+            .blankText(':', u.password)
+            .number(':', u.passwordMode)
+            .number(':', u.challengeDigits)
+            .number(':', u.clearanceLevel);
         for (int s = 0; s < subLines; ++s) {
             const auto sub = in.entryLine();
             if (!sub)
                 return;
             FieldReader r(splitKey(*sub, '=').fields);
             if (s == 0)
-                r.blankText(':', u.autodialNumber).number(':', u.sendPredialDigits)
-                    .blankText(':', u.autodialReadbackType).blankText(':', u.normalReadbackType)
-                    .blankText(':', u.patchPrivacyType).number(':', u.patchTimeOutTimer)
+                r.blankText(':', u.autodialNumber)
+                    .number(':', u.sendPredialDigits)
+                    .blankText(':', u.autodialReadbackType)
+                    .blankText(':', u.normalReadbackType)
+                    .blankText(':', u.patchPrivacyType)
+                    .number(':', u.patchTimeOutTimer)
                     .blankText(':', u.autopatchDownCode);
             else if (s == 1)
                 r.blankText(':', u.pagerType).number(':', u.pagerPort1).number(':', u.pagerPort2);
@@ -102,8 +105,7 @@ void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const Do
     }
 }
 
-void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
-{
+void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f) {
     const KeyIndex<IoPoint> index(doc.ioPoints, &IoPoint::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
@@ -111,15 +113,16 @@ void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const Docu
         if (!e)
             return;
         FieldReader r(k.fields);
-        r.number(':', e->decimals).number(':', e->rangeLow).number(':', e->rangeHigh)
+        r.number(':', e->decimals)
+            .number(':', e->rangeLow)
+            .number(':', e->rangeHigh)
             .blankText(':', e->resolution);
         if (f.descriptions)
             r.blankText(':', e->description);
     });
 }
 
-void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count)
-{
+void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count) {
     const KeyIndex<CommandEntry> index(doc.commands, &CommandEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
@@ -133,8 +136,7 @@ void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count)
     });
 }
 
-void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count)
-{
+void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count) {
     const KeyIndex<MacroEntry> index(doc.macros, &MacroEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
@@ -146,9 +148,14 @@ void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count)
         const auto lineCount = r.next(':');
         if (!lineCount)
             return;
-        // The lines come from the rest of this line: never more than it holds.
+        // The lines come from the rest of this line, each ending its command number at a
+        // comma or at the line's end: never more than that, whatever the count says.
+        const auto rest = r.rest().value_or(std::string_view());
+        const auto most = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), ',')) + 1;
+        const int declared = readInt(*lineCount);
         std::vector<MacroLine> lines;
-        for (int n = readInt(*lineCount); n > 0; --n) {
+        lines.reserve(std::min(most, static_cast<std::size_t>(std::max(declared, 0))));
+        for (int n = declared; n > 0; --n) {
             const auto number = r.next(',');
             if (!number)
                 break;
@@ -160,8 +167,7 @@ void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count)
     });
 }
 
-void readEventSection(ConfigDocument& doc, DocumentInput& in, int count)
-{
+void readEventSection(ConfigDocument& doc, DocumentInput& in, int count) {
     const KeyIndex<ScheduleEvent> index(doc.events, &ScheduleEvent::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
@@ -170,14 +176,18 @@ void readEventSection(ConfigDocument& doc, DocumentInput& in, int count)
             return;
         FieldReader r(k.fields);
         readComment(r, e->comment);
-        r.blankText(':', e->commandNumber).blankText(':', e->monthName).blankText(':', e->dayName)
-            .number(':', e->period).number(':', e->minutes).number(':', e->hour)
-            .number(':', e->dayOfMonth).number(':', e->amPm);
+        r.blankText(':', e->commandNumber)
+            .blankText(':', e->monthName)
+            .blankText(':', e->dayName)
+            .number(':', e->period)
+            .number(':', e->minutes)
+            .number(':', e->hour)
+            .number(':', e->dayOfMonth)
+            .number(':', e->amPm);
     });
 }
 
-void readBeepSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f)
-{
+void readBeepSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f) {
     const KeyIndex<CourtesyBeep> index(doc.beeps, &CourtesyBeep::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
@@ -189,8 +199,10 @@ void readBeepSection(ConfigDocument& doc, DocumentInput& in, int count, const Do
         if (f.beepCommandNumber)
             r.blankText(':', e->commandNumber);
         for (int n = 0; n < kChordCount; ++n)
-            r.number(',', e->chordLength[n]).number(',', e->chordFreq1[n])
-                .number(',', e->chordFreq2[n]).number(':', e->chordPause[n]);
+            r.number(',', e->chordLength[n])
+                .number(',', e->chordFreq1[n])
+                .number(',', e->chordFreq2[n])
+                .number(':', e->chordPause[n]);
     });
 }
 

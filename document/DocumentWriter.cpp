@@ -229,7 +229,7 @@ std::string writeDocumentFile(ConfigDocument& doc, const std::string& path, Busy
     // The store keeps what the file keeps, so the screens show what an upload sends.
     for (MacroEntry& macro : doc.macros)
         for (MacroLine& line : macro.lines)
-            line.parameters.resize(parameterText(line.parameters).size());
+            line.parameters = parameterText(line.parameters);
     return writeFileAtomically(path, documentText(doc));
 }
 

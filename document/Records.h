@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CompactText.h"
 #include "document/FixedText.h"
 
 #include <array>
@@ -86,9 +87,10 @@ struct CommandEntry {
     std::string commandNumber() const { return key.size() > 7 ? key.str().substr(7, 3) : std::string(); }
 };
 
+// Held compactly: a large site has a hundred thousand of them.
 struct MacroLine {
-    std::string commandNumber;
-    std::string parameters;
+    CompactText commandNumber;
+    CompactText parameters;
 };
 
 struct MacroEntry {

@@ -23,7 +23,7 @@ void writeMacroSection(CommandText& out, const ConfigDocument& doc, const Sectio
             if (line.commandNumber.empty())
                 continue;
             out << "\nN056 " << number << ' ' << padByLength(line.commandNumber) << ' '
-                << line.parameters;
+                << line.parameters.view();
         }
     }
     if (any)

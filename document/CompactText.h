@@ -1,0 +1,86 @@
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace merix {
+
+// A text of any length in eight bytes: up to seven characters in place, a longer one on
+// the heap. A large site has a hundred thousand macro lines of a few characters each;
+// held as two std::string each they took several times the size of the document.
+class CompactText {
+  public:
+    CompactText() noexcept { setEmpty(); }
+    CompactText(std::string_view text) {
+        setEmpty();
+        assign(text);
+    }
+    CompactText(const char* text)
+        : CompactText(text ? std::string_view(text) : std::string_view()) {}
+    CompactText(const std::string& text) : CompactText(std::string_view(text)) {}
+    CompactText(const CompactText& other) : CompactText(other.view()) {}
+    CompactText(CompactText&& other) noexcept : m_word(other.m_word) { other.setEmpty(); }
+    ~CompactText() { release(); }
+
+    CompactText& operator=(const CompactText& other) {
+        assign(other.view());
+        return *this;
+    }
+    CompactText& operator=(CompactText&& other) noexcept;
+    CompactText& operator=(std::string_view text) {
+        assign(text);
+        return *this;
+    }
+    CompactText& operator=(const char* text) {
+        return *this = text ? std::string_view(text) : std::string_view();
+    }
+    CompactText& operator=(const std::string& text) { return *this = std::string_view(text); }
+
+    // The text may be a part of this one.
+    void assign(std::string_view text);
+    void clear() noexcept {
+        release();
+        setEmpty();
+    }
+
+    std::string_view view() const noexcept;
+    operator std::string_view() const noexcept { return view(); }
+    std::string str() const { return std::string(view()); }
+    operator std::string() const { return str(); }
+    bool empty() const noexcept { return view().empty(); }
+    std::size_t size() const noexcept { return view().size(); }
+
+    friend bool operator==(const CompactText& a, const CompactText& b) noexcept {
+        return a.view() == b.view();
+    }
+    friend bool operator==(const CompactText& a, std::string_view b) noexcept {
+        return a.view() == b;
+    }
+    friend bool operator==(const CompactText& a, const std::string& b) noexcept {
+        return a.view() == b;
+    }
+    friend bool operator==(const CompactText& a, const char* b) noexcept {
+        return a.view() == std::string_view(b);
+    }
+
+  private:
+    static_assert(std::endian::native == std::endian::little && sizeof(void*) == 8,
+                  "the in-place mark shares the lowest byte of a heap pointer");
+    static constexpr std::size_t kInPlace = 7;
+
+    // Lowest byte odd: in place, the size in its upper bits, the characters in the other
+    // seven bytes. Even: a pointer (allocations are aligned) to the size and then the text.
+    bool inPlace() const noexcept { return (m_word & 1u) != 0; }
+    void setEmpty() noexcept { m_word = 1; }
+    void release() noexcept;
+
+    std::uint64_t m_word;
+};
+
+std::ostream& operator<<(std::ostream& out, const CompactText& text);
+
+} // namespace merix
