@@ -27,6 +27,10 @@ class LineReader {
     // end of the file (or when the file is not open). The view holds until the next call.
     std::optional<std::string_view> nextLine(std::size_t capacity);
 
+    // True once a read has met the end of the file: after a last line without a line end,
+    // or after the read that found nothing more.
+    bool atEnd() const { return m_fd < 0 || m_atEnd; }
+
     // The same line as a string of its own.
     std::optional<std::string> readLine(std::size_t capacity);
 

@@ -13,11 +13,25 @@ CommandText& CommandText::operator<<(long value)
     return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
 }
 
+void CommandText::append(std::string_view s) {
+    if (!m_sink) {
+        m_buffer.append(s);
+        return;
+    }
+    flush();
+    if (s.size() >= kChunk) {
+        m_sink(s);
+        return;
+    }
+    std::char_traits<char>::copy(m_buffer.data(), s.data(), s.size());
+    m_room -= s.size();
+}
+
 void CommandText::flush()
 {
-    if (m_sink && !m_buffer.empty()) {
-        m_sink(m_buffer);
-        m_buffer.clear();
+    if (m_sink && m_room < kChunk) {
+        m_sink(std::string_view(m_buffer.data(), kChunk - m_room));
+        m_room = kChunk;
     }
 }
 

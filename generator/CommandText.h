@@ -14,15 +14,22 @@ public:
     using Sink = std::function<void(std::string_view)>;
 
     CommandText() = default;
-    explicit CommandText(Sink sink) : m_sink(std::move(sink)) { m_buffer.reserve(kChunk); }
+    explicit CommandText(Sink sink) : m_sink(std::move(sink)) {
+        m_buffer.resize(kChunk);
+        m_room = kChunk;
+    }
     CommandText(const CommandText&) = delete;
     CommandText& operator=(const CommandText&) = delete;
 
+    // The writers append a few characters at a time, so the common case stays inline.
     CommandText& operator<<(std::string_view s)
     {
-        m_buffer.append(s);
-        if (m_sink && m_buffer.size() >= kChunk)
-            flush();
+        if (s.size() <= m_room) {
+            std::char_traits<char>::copy(m_buffer.data() + (kChunk - m_room), s.data(), s.size());
+            m_room -= s.size();
+        } else {
+            append(s);
+        }
         return *this;
     }
     CommandText& operator<<(const std::string& s) { return *this << std::string_view(s); }
@@ -36,9 +43,14 @@ public:
     const std::string& text() const { return m_buffer; }
 
 private:
-    static constexpr std::size_t kChunk = 64 * 1024;
-    Sink m_sink;
-    std::string m_buffer;
+  void append(std::string_view s);
+
+  static constexpr std::size_t kChunk = 64 * 1024;
+  Sink m_sink;
+  // With a sink: a chunk of kChunk bytes of which the last m_room are free. Without one:
+  // the whole text, grown as it comes, and m_room stays 0.
+  std::string m_buffer;
+  std::size_t m_room = 0;
 };
 
 } // namespace merix

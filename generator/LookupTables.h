@@ -24,7 +24,16 @@ public:
     bool empty() const { return m_codes.empty(); }
 
 private:
-    std::unordered_map<std::string, std::string> m_codes;
+  // Looked up by the name as it stands, without a lower-case copy of it per word.
+  struct CaseFreeHash {
+      using is_transparent = void;
+      std::size_t operator()(std::string_view name) const noexcept;
+  };
+  struct CaseFreeEqual {
+      using is_transparent = void;
+      bool operator()(std::string_view a, std::string_view b) const noexcept;
+  };
+  std::unordered_map<std::string, std::string, CaseFreeHash, CaseFreeEqual> m_codes;
 };
 
 // wordlist.cfg: word (any length), code of up to 7 characters.

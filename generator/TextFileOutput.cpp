@@ -1,5 +1,6 @@
 #include "generator/TextFileOutput.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -48,17 +49,22 @@ std::string TextFileOutput::create(const std::string& path)
 
 void TextFileOutput::write(std::string_view text)
 {
-    m_converted.clear();
-    m_converted.reserve(text.size() + text.size() / 16);
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t nl = text.find('\n', start);
-        if (nl == std::string_view::npos) {
-            m_converted.append(text.substr(start));
+    // Room for a CR before every LF, then the runs between line ends copied whole.
+    m_converted.resize(text.size() +
+                       static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    char* out = m_converted.data();
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    while (in != end) {
+        const auto* lf =
+            static_cast<const char*>(std::memchr(in, '\n', static_cast<std::size_t>(end - in)));
+        const char* runEnd = lf ? lf : end;
+        out = std::copy(in, runEnd, out);
+        if (!lf)
             break;
-        }
-        m_converted.append(text.substr(start, nl - start));
-        m_converted.append("\r\n");
-        start = nl + 1;
+        *out++ = '\r';
+        *out++ = '\n';
+        in = lf + 1;
     }
     writeRaw(m_converted);
 }
