@@ -5,7 +5,6 @@
 #include "app/HelpWindow.h"
 #include "app/LockIndicators.h"
 #include "document/DocumentLifecycle.h"
-#include "screens/PointerOverMain.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,6 +27,9 @@ namespace merix {
 
 namespace {
 
+// Long enough to be read; the pane says "Ready" again afterwards.
+constexpr int kStatusNoticeMs = 15000;
+
 QString plain(QString text) {
     text.remove(QLatin1Char('&'));
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
@@ -46,7 +48,7 @@ void renderView(QWidget* view, QPrinter* printer) {
 } // namespace
 
 CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
-    : m_doc(doc), m_view(new CVeskView(doc, prompter, busy, this)) {
+    : m_doc(doc), m_view(new CVeskView(doc, prompter, busy, m_pointer, this)) {
     initShellResources();
     setAttribute(Qt::WA_Hover);
     setWindowIcon(QIcon(QStringLiteral(":/icons/merix.png")));
@@ -55,6 +57,9 @@ CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
     createMenus();
     createToolBar();
     createStatusBar();
+    m_view->setStatusSink([this](const std::string& text) {
+        statusBar()->showMessage(QString::fromStdString(text), kStatusNoticeMs);
+    });
     m_view->setCentreSource([this] { return clientCentreIn(m_view); });
     m_doc.setTitleListener([this](const std::string& title) { showTitle(title); });
     showTitle(m_doc.title());
@@ -235,7 +240,7 @@ QPoint CMainFrame::clientCentreIn(const QWidget* widget) const {
 
 bool CMainFrame::event(QEvent* e) {
     if (e->type() == QEvent::HoverMove || e->type() == QEvent::HoverEnter)
-        setPointerOverMain(true);
+        m_pointer.set(true);
     return QMainWindow::event(e);
 }
 

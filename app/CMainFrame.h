@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/PointerOverMain.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -26,6 +28,7 @@ class CMainFrame final : public QMainWindow {
     ~CMainFrame() override;
 
     CVeskView* view() const { return m_view; }
+    const PointerOverMain& pointerOverMain() const { return m_pointer; }
     // The centre of the client area (below the menu bar, toolbar and status bar included),
     // in the coordinates of the given widget.
     QPoint clientCentreIn(const QWidget* widget) const;
@@ -53,6 +56,7 @@ class CMainFrame final : public QMainWindow {
     QPrinter& printer();
 
     CVeskDoc& m_doc;
+    PointerOverMain m_pointer;
     CVeskView* m_view;
     QToolBar* m_toolBar = nullptr;
     QPointer<HelpWindow> m_help;

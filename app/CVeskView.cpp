@@ -45,8 +45,9 @@ const QColor kRectangleGrey(128, 128, 128);
 
 } // namespace
 
-CVeskView::CVeskView(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_prompter(prompter), m_busy(busy) {
+CVeskView::CVeskView(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy,
+                     PointerOverMain& pointer, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_prompter(prompter), m_busy(busy), m_pointer(pointer) {
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kDialogGrey);
@@ -148,8 +149,8 @@ void CVeskView::onScreenButton(ScreenId screen) {
     }
     if (openScreen(screen))
         return; // left where it is, not even brought forward
-    EditingScreen* window =
-        createScreen(screen, m_doc.document(), m_prompter, m_busy, this->window());
+    const ScreenContext context{m_doc.document(), m_prompter, m_busy, m_pointer, m_status};
+    EditingScreen* window = createScreen(screen, context, this->window());
     if (!window) {
         m_prompter.inform(screenNotAvailableMessage(screen));
         return;

@@ -15,6 +15,7 @@ namespace merix {
 class BusyIndicator;
 class CVeskDoc;
 class EditingScreen;
+class PointerOverMain;
 class Prompter;
 
 // The main screen: the title, ten buttons around the centre of the main window, and one
@@ -24,7 +25,11 @@ class CVeskView final : public QWidget {
     Q_DISABLE_COPY_MOVE(CVeskView)
 
   public:
-    CVeskView(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent);
+    CVeskView(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy, PointerOverMain& pointer,
+              QWidget* parent);
+
+    // Where screens put the lines meant for the status bar.
+    void setStatusSink(std::function<void(const std::string&)> sink) { m_status = std::move(sink); }
 
     void setSplashMilliseconds(int ms) { m_splashMs = ms; }
     // Where the layout centres, asked once at the first paint (the main window's client area).
@@ -53,6 +58,8 @@ class CVeskView final : public QWidget {
     CVeskDoc& m_doc;
     Prompter& m_prompter;
     BusyIndicator* m_busy;
+    PointerOverMain& m_pointer;
+    std::function<void(const std::string&)> m_status;
     int m_splashMs = 2000;
     std::function<QPoint()> m_centreSource;
     int m_firstPaintCount = 0;

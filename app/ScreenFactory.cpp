@@ -4,11 +4,10 @@
 
 namespace merix {
 
-EditingScreen* createScreen(ScreenId screen, ConfigDocument& doc, Prompter& prompter,
-                            BusyIndicator* busy, QWidget* parent) {
+EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidget* parent) {
     switch (screen) {
     case ScreenId::Timers:
-        return new TimersScreen(doc, prompter, busy, parent);
+        return new TimersScreen(context, parent);
     default:
         return nullptr;
     }

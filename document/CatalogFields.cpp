@@ -8,8 +8,7 @@
 
 namespace merix {
 
-std::vector<std::string> cutFields(std::string_view line, const FieldLayout& layout)
-{
+std::vector<std::string> cutFields(std::string_view line, const FieldLayout& layout) {
     std::vector<std::string> fields;
     fields.reserve(layout.endsAtColon.size() + 1);
     FieldCursor cursor(line);
@@ -20,8 +19,7 @@ std::vector<std::string> cutFields(std::string_view line, const FieldLayout& lay
     return fields;
 }
 
-int readInt(std::string_view field)
-{
+int readInt(std::string_view field) {
     std::size_t i = 0;
     while (i < field.size() && (field[i] == ' ' || field[i] == '\t' || field[i] == '\n' ||
                                 field[i] == '\r' || field[i] == '\v' || field[i] == '\f'))
@@ -40,15 +38,13 @@ int readInt(std::string_view field)
 
 namespace {
 
-// A layout of plain comma fields, then the rest of the line.
-FieldLayout commaFields(std::size_t count)
-{
-    return FieldLayout{std::vector<bool>(count, false), true};
+// A layout of plain comma fields of which the last takes the rest of the line.
+FieldLayout commaFields(std::size_t count) {
+    return FieldLayout{std::vector<bool>(count - 1, false), true};
 }
 
 // Appends a group of fields of which the last ends at ':'.
-void addGroup(FieldLayout& layout, std::size_t size)
-{
+void addGroup(FieldLayout& layout, std::size_t size) {
     for (std::size_t i = 0; i + 1 < size; ++i)
         layout.endsAtColon.push_back(false);
     layout.endsAtColon.push_back(true);
@@ -56,39 +52,50 @@ void addGroup(FieldLayout& layout, std::size_t size)
 
 } // namespace
 
-FieldLayout timersLayout() { return commaFields(5); }
-FieldLayout messagesLayout() { return commaFields(7); }
-FieldLayout dvrLayout() { return commaFields(1); }
-FieldLayout usersLayout() { return commaFields(2); }
-FieldLayout ioLayout() { return commaFields(8); }
-FieldLayout commandsLayout() { return commaFields(4); }
-FieldLayout macrosLayout() { return commaFields(2); }
-FieldLayout scheduleLayout() { return commaFields(2); }
+FieldLayout timersLayout() {
+    return commaFields(TimerFields::Count);
+}
+FieldLayout messagesLayout() {
+    return commaFields(MessageFields::Count);
+}
+FieldLayout dvrLayout() {
+    return commaFields(DvrFields::Count);
+}
+FieldLayout usersLayout() {
+    return commaFields(UserFields::Count);
+}
+FieldLayout ioLayout() {
+    return commaFields(IoFields::Count);
+}
+FieldLayout commandsLayout() {
+    return commaFields(CommandFields::Count);
+}
+FieldLayout macrosLayout() {
+    return commaFields(MacroFields::Count);
+}
+FieldLayout scheduleLayout() {
+    return commaFields(ScheduleFields::Count);
+}
 
-FieldLayout beepLayout()
-{
-    FieldLayout layout = commaFields(3);
+FieldLayout beepLayout() {
+    FieldLayout layout{std::vector<bool>(BeepFields::FirstChord, false), true};
     for (int chord = 0; chord < 5; ++chord)
-        addGroup(layout, 4);
+        addGroup(layout, BeepFields::PartCount);
     return layout;
 }
 
-FieldLayout tonesLayout()
-{
-    FieldLayout layout = commaFields(2);
+FieldLayout tonesLayout() {
+    FieldLayout layout{std::vector<bool>(ToneFields::FirstCw, false), true};
     for (int port = 0; port < 8; ++port)
-        addGroup(layout, 3);
-    addGroup(layout, 5); // cover tone
-    addGroup(layout, 5); // reverse patch ring
-    for (int port = 0; port < 8; ++port)
-        addGroup(layout, 2);
-    for (int port = 0; port < 8; ++port)
-        addGroup(layout, 2);
+        addGroup(layout, ToneFields::CwPartCount);
+    addGroup(layout, ToneFields::RingPartCount); // cover tone
+    addGroup(layout, ToneFields::RingPartCount); // reverse patch ring
+    for (int port = 0; port < 16; ++port)        // DTMF, then preaccess pairs
+        addGroup(layout, ToneFields::PairCount);
     return layout;
 }
 
-CatalogLines readCatalogEntryLines(const std::string& path, std::size_t maxLine)
-{
+CatalogLines readCatalogEntryLines(const std::string& path, std::size_t maxLine) {
     CatalogLines result;
     LineReader reader(path);
     if (!reader.isOpen())
@@ -98,13 +105,16 @@ CatalogLines readCatalogEntryLines(const std::string& path, std::size_t maxLine)
     result.declaredCount = reader.readCount();
     const int count = std::clamp(result.declaredCount, 0, kMaxCatalogEntries);
     result.lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        result.lines.push_back(reader.readLine(maxLine).value_or(std::string()));
+    for (int i = 0; i < count; ++i) {
+        std::optional<std::string> line = reader.readLine(maxLine);
+        if (line)
+            ++result.linesRead;
+        result.lines.push_back(std::move(line).value_or(std::string()));
+    }
     return result;
 }
 
-std::string countCutMessage(std::string_view fileName, int declaredCount)
-{
+std::string countCutMessage(std::string_view fileName, int declaredCount) {
     const std::string limit = std::to_string(kMaxCatalogEntries);
     return "Warning.  " + std::string(fileName) + " gives a count of " +
            std::to_string(declaredCount) + " entries, more than the " + limit +

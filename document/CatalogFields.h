@@ -23,18 +23,102 @@ std::vector<std::string> cutFields(std::string_view line, const FieldLayout& lay
 // narrower field then takes it modulo its own range.
 int readInt(std::string_view field);
 
-// The fields of each list catalog, in file order (see the catalog readers).
-FieldLayout timersLayout();   // key,label,number,default,maximum,description
-FieldLayout messagesLayout(); // key,label,macro,type,action,cwid,text,description
-FieldLayout dvrLayout();      // track,description
-FieldLayout usersLayout();    // key,label,description
-FieldLayout ioLayout();       // key,label,io,analog,resolution,decimals,low,high,description
-FieldLayout commandsLayout(); // key,label,name,clearance,description
-FieldLayout macrosLayout();   // key,label,description
-FieldLayout scheduleLayout(); // key,label,description
-FieldLayout beepLayout();     // key,label,number,5 x (len,f1,f2,pause:),description
-FieldLayout tonesLayout();    // title,label,8 x (speed,f1,f2:),cover,ring,8 x (len,delay:),
-                              // 8 x (f1,f2:),description
+// The fields of each catalog line, in file order, by name. The loader and every screen
+// that reads a catalog again index the cut fields with these, so a field moves in one place.
+struct TimerFields {
+    enum : std::size_t { Key, Label, Number, DefaultLength, MaximumLength, Description, Count };
+};
+struct MessageFields {
+    enum : std::size_t {
+        Key,
+        Label,
+        MacroNumber,
+        MessageType,
+        InterruptAction,
+        CwIdCommand,
+        Text,
+        Description,
+        Count
+    };
+};
+struct DvrFields {
+    enum : std::size_t { TrackName, Description, Count };
+};
+struct UserFields {
+    enum : std::size_t { Key, Label, Description, Count };
+};
+struct IoFields {
+    enum : std::size_t {
+        Key,
+        Label,
+        IoNumber,
+        AnalogInputNumber,
+        Resolution,
+        Decimals,
+        RangeLow,
+        RangeHigh,
+        Description,
+        Count
+    };
+};
+struct CommandFields {
+    enum : std::size_t { Key, Label, Name, ClearanceLevel, Description, Count };
+};
+struct MacroFields {
+    enum : std::size_t { Key, Label, Description, Count };
+};
+struct ScheduleFields {
+    enum : std::size_t { Key, Label, Description, Count };
+};
+// beep.cfg: key, label, number, five chords of four values (the pause ends at ':'), description.
+struct BeepFields {
+    enum : std::size_t { Key, Label, CommandNumber, FirstChord };
+    enum ChordPart : std::size_t { Length, Freq1, Freq2, Pause, PartCount };
+    static constexpr std::size_t chord(std::size_t index, ChordPart part) {
+        return FirstChord + index * PartCount + part;
+    }
+    static constexpr std::size_t Description = FirstChord + 5 * PartCount;
+    static constexpr std::size_t Count = Description + 1;
+};
+// tones.cfg line 2: title, label, then the groups of the whole tones record, description.
+struct ToneFields {
+    enum : std::size_t { Title, Label, FirstCw };
+    enum CwPart : std::size_t { CwSpeed, CwFreq1, CwFreq2, CwPartCount };
+    // Cover tone and reverse patch ring groups share their shape.
+    enum RingPart : std::size_t { Number, Duration, Freq1, Freq2, Delay, RingPartCount };
+    enum PortPairPart : std::size_t { First, Second, PairCount };
+
+    static constexpr std::size_t cw(std::size_t port, CwPart part) {
+        return FirstCw + port * CwPartCount + part;
+    }
+    static constexpr std::size_t CoverTone = FirstCw + 8 * CwPartCount;
+    static constexpr std::size_t coverTone(RingPart part) { return CoverTone + part; }
+    static constexpr std::size_t ReverseRing = CoverTone + RingPartCount;
+    static constexpr std::size_t reverseRing(RingPart part) { return ReverseRing + part; }
+    static constexpr std::size_t FirstDtmf = ReverseRing + RingPartCount;
+    // Length and delay of a port's DTMF tones.
+    static constexpr std::size_t dtmf(std::size_t port, PortPairPart part) {
+        return FirstDtmf + port * PairCount + part;
+    }
+    static constexpr std::size_t FirstPreaccess = FirstDtmf + 8 * PairCount;
+    static constexpr std::size_t preaccess(std::size_t port, PortPairPart part) {
+        return FirstPreaccess + port * PairCount + part;
+    }
+    static constexpr std::size_t Description = FirstPreaccess + 8 * PairCount;
+    static constexpr std::size_t Count = Description + 1;
+};
+
+// How each catalog line is cut; cutFields gives exactly the Count fields named above.
+FieldLayout timersLayout();
+FieldLayout messagesLayout();
+FieldLayout dvrLayout();
+FieldLayout usersLayout();
+FieldLayout ioLayout();
+FieldLayout commandsLayout();
+FieldLayout macrosLayout();
+FieldLayout scheduleLayout();
+FieldLayout beepLayout();
+FieldLayout tonesLayout();
 
 // Line capacities: the document loader reads catalog lines of up to 1999 characters
 // (userdflt.cfg 999); the screens read theirs again with up to 999.
@@ -51,7 +135,8 @@ inline constexpr int kMaxCatalogEntries = 10000;
 // Lines past the end of the file are empty, so their entries get empty keys and zeros.
 struct CatalogLines {
     bool opened = false;
-    int declaredCount = 0; // the count as the file gives it
+    int declaredCount = 0;     // the count as the file gives it
+    std::size_t linesRead = 0; // entry lines the file really holds (the rest are empty)
     std::vector<std::string> lines;
 
     bool countCut() const { return declaredCount > kMaxCatalogEntries; }

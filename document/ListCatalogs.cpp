@@ -9,8 +9,7 @@ namespace {
 // Builds a table of one entry per line from the line's fields.
 template <typename Entry, typename Fill>
 std::vector<Entry> buildTable(const std::vector<std::string>& lines, const FieldLayout& layout,
-                              Fill fill)
-{
+                              Fill fill) {
     std::vector<Entry> table(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i)
         fill(table[i], cutFields(lines[i], layout));
@@ -21,41 +20,39 @@ using Fields = std::vector<std::string>;
 
 } // namespace
 
-void buildTimers(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
+void buildTimers(ConfigDocument& doc, const std::vector<std::string>& lines) {
     doc.timers = buildTable<TimerEntry>(lines, timersLayout(), [](TimerEntry& e, const Fields& f) {
-        e.key = f[0];
-        e.timerNumber = f[2];
-        e.length = static_cast<u16>(readInt(f[3])); // wraps like the 16-bit field it is
+        e.key = f[TimerFields::Key];
+        e.timerNumber = f[TimerFields::Number];
+        e.length = static_cast<u16>(
+            readInt(f[TimerFields::DefaultLength])); // wraps like the 16-bit field it is
     });
 }
 
-void buildMessages(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
-    doc.messages = buildTable<MessageEntry>(lines, messagesLayout(), [](MessageEntry& e, const Fields& f) {
-        e.key = f[0];
-        e.macroNumber = f[2];
-        e.messageType = f[3];
-        e.interruptAction = f[4];
-        e.cwIdCommand = f[5];
-        e.text = f[6];
-    });
+void buildMessages(ConfigDocument& doc, const std::vector<std::string>& lines) {
+    doc.messages =
+        buildTable<MessageEntry>(lines, messagesLayout(), [](MessageEntry& e, const Fields& f) {
+            e.key = f[MessageFields::Key];
+            e.macroNumber = f[MessageFields::MacroNumber];
+            e.messageType = f[MessageFields::MessageType];
+            e.interruptAction = f[MessageFields::InterruptAction];
+            e.cwIdCommand = f[MessageFields::CwIdCommand];
+            e.text = f[MessageFields::Text];
+        });
 }
 
-void buildDvrTracks(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
+void buildDvrTracks(ConfigDocument& doc, const std::vector<std::string>& lines) {
     doc.dvrTracks = buildTable<DvrTrack>(lines, dvrLayout(), [](DvrTrack& e, const Fields& f) {
-        e.trackName = f[0];
-        e.description = f[1];
+        e.trackName = f[DvrFields::TrackName];
+        e.description = f[DvrFields::Description];
     });
 }
 
-void buildUsers(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
+void buildUsers(ConfigDocument& doc, const std::vector<std::string>& lines) {
     const UserDefaults& d = doc.userDefaults;
     doc.users = buildTable<UserEntry>(lines, usersLayout(), [&d](UserEntry& e, const Fields& f) {
-        e.key = f[0];
-        e.description = f[2];
+        e.key = f[UserFields::Key];
+        e.description = f[UserFields::Description];
         e.clearanceLevel = d.clearanceLevel;
         e.passwordMode = d.passwordMode;
         e.challengeDigits = d.challengeDigits;
@@ -68,52 +65,50 @@ void buildUsers(ConfigDocument& doc, const std::vector<std::string>& lines)
     });
 }
 
-void buildIoPoints(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
+void buildIoPoints(ConfigDocument& doc, const std::vector<std::string>& lines) {
     doc.ioPoints = buildTable<IoPoint>(lines, ioLayout(), [](IoPoint& e, const Fields& f) {
-        e.key = f[0];
-        e.ioNumber = readInt(f[2]);
-        e.analogInputNumber = readInt(f[3]);
-        e.resolution = f[4];
-        e.decimals = readInt(f[5]);
-        e.rangeLow = static_cast<i16>(readInt(f[6]));
-        e.rangeHigh = static_cast<i16>(readInt(f[7]));
-        e.description = f[8];
+        e.key = f[IoFields::Key];
+        e.ioNumber = readInt(f[IoFields::IoNumber]);
+        e.analogInputNumber = readInt(f[IoFields::AnalogInputNumber]);
+        e.resolution = f[IoFields::Resolution];
+        e.decimals = readInt(f[IoFields::Decimals]);
+        e.rangeLow = static_cast<i16>(readInt(f[IoFields::RangeLow]));
+        e.rangeHigh = static_cast<i16>(readInt(f[IoFields::RangeHigh]));
+        e.description = f[IoFields::Description];
     });
 }
 
-void buildCommands(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
-    doc.commands = buildTable<CommandEntry>(lines, commandsLayout(), [](CommandEntry& e, const Fields& f) {
-        e.key = f[0];
-        e.name = f[2];
-        e.clearanceLevel = readInt(f[3]);
-    });
+void buildCommands(ConfigDocument& doc, const std::vector<std::string>& lines) {
+    doc.commands =
+        buildTable<CommandEntry>(lines, commandsLayout(), [](CommandEntry& e, const Fields& f) {
+            e.key = f[CommandFields::Key];
+            e.name = f[CommandFields::Name];
+            e.clearanceLevel = readInt(f[CommandFields::ClearanceLevel]);
+        });
 }
 
-void buildMacros(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
-    doc.macros = buildTable<MacroEntry>(lines, macrosLayout(),
-                                        [](MacroEntry& e, const Fields& f) { e.key = f[0]; });
+void buildMacros(ConfigDocument& doc, const std::vector<std::string>& lines) {
+    doc.macros = buildTable<MacroEntry>(
+        lines, macrosLayout(), [](MacroEntry& e, const Fields& f) { e.key = f[MacroFields::Key]; });
 }
 
-void buildEvents(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
-    doc.events = buildTable<ScheduleEvent>(lines, scheduleLayout(),
-                                           [](ScheduleEvent& e, const Fields& f) { e.key = f[0]; });
+void buildEvents(ConfigDocument& doc, const std::vector<std::string>& lines) {
+    doc.events =
+        buildTable<ScheduleEvent>(lines, scheduleLayout(), [](ScheduleEvent& e, const Fields& f) {
+            e.key = f[ScheduleFields::Key];
+        });
 }
 
-void buildBeeps(ConfigDocument& doc, const std::vector<std::string>& lines)
-{
+void buildBeeps(ConfigDocument& doc, const std::vector<std::string>& lines) {
     doc.beeps = buildTable<CourtesyBeep>(lines, beepLayout(), [](CourtesyBeep& e, const Fields& f) {
-        e.key = f[0];
-        e.commandNumber = f[2];
-        for (int n = 0; n < kChordCount; ++n) {
-            const std::size_t base = 3 + 4 * static_cast<std::size_t>(n);
-            e.chordLength[n] = readInt(f[base]);
-            e.chordFreq1[n] = readInt(f[base + 1]);
-            e.chordFreq2[n] = readInt(f[base + 2]);
-            e.chordPause[n] = readInt(f[base + 3]);
+        using B = BeepFields;
+        e.key = f[B::Key];
+        e.commandNumber = f[B::CommandNumber];
+        for (std::size_t n = 0; n < kChordCount; ++n) {
+            e.chordLength[n] = readInt(f[B::chord(n, B::Length)]);
+            e.chordFreq1[n] = readInt(f[B::chord(n, B::Freq1)]);
+            e.chordFreq2[n] = readInt(f[B::chord(n, B::Freq2)]);
+            e.chordPause[n] = readInt(f[B::chord(n, B::Pause)]);
         }
     });
 }

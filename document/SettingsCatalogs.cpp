@@ -11,16 +11,13 @@ namespace merix {
 namespace {
 
 // The value of a "name=value" line: all after the first '='; empty without one.
-std::string_view valueAfterEquals(std::string_view line)
-{
+std::string_view valueAfterEquals(std::string_view line) {
     const auto eq = line.find('=');
     return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
 }
 
 // Stores a text or an integer field from its text.
-template <typename Field>
-void setField(Field& field, std::string_view text)
-{
+template <typename Field> void setField(Field& field, std::string_view text) {
     if constexpr (std::is_same_v<Field, int>)
         field = readInt(text);
     else
@@ -29,36 +26,35 @@ void setField(Field& field, std::string_view text)
 
 } // namespace
 
-void fillTonesFromCatalog(ToneSettings& t, std::string_view line)
-{
+void fillTonesFromCatalog(ToneSettings& t, std::string_view line) {
+    using T = ToneFields;
     const std::vector<std::string> f = cutFields(line, tonesLayout());
     auto num = [&f](std::size_t i) { return readInt(f[i]); };
-    t.title = f[0];
+    t.title = f[T::Title];
     for (std::size_t p = 0; p < kPortCount; ++p) {
-        t.cwSpeed[p] = num(2 + 3 * p);
-        t.cwFreq1[p] = num(3 + 3 * p);
-        t.cwFreq2[p] = num(4 + 3 * p);
+        t.cwSpeed[p] = num(T::cw(p, T::CwSpeed));
+        t.cwFreq1[p] = num(T::cw(p, T::CwFreq1));
+        t.cwFreq2[p] = num(T::cw(p, T::CwFreq2));
     }
-    t.coverToneMacro = num(26);
-    t.coverToneDuration = num(27);
-    t.coverToneFreq1 = num(28);
-    t.coverToneFreq2 = num(29);
-    t.coverToneDelay = num(30);
-    t.reversePatchRingNumber = num(31);
-    t.reversePatchRingDuration = num(32);
-    t.reversePatchRingFreq1 = num(33);
-    t.reversePatchRingFreq2 = num(34);
-    t.reversePatchRingDelay = num(35);
+    t.coverToneMacro = num(T::coverTone(T::Number));
+    t.coverToneDuration = num(T::coverTone(T::Duration));
+    t.coverToneFreq1 = num(T::coverTone(T::Freq1));
+    t.coverToneFreq2 = num(T::coverTone(T::Freq2));
+    t.coverToneDelay = num(T::coverTone(T::Delay));
+    t.reversePatchRingNumber = num(T::reverseRing(T::Number));
+    t.reversePatchRingDuration = num(T::reverseRing(T::Duration));
+    t.reversePatchRingFreq1 = num(T::reverseRing(T::Freq1));
+    t.reversePatchRingFreq2 = num(T::reverseRing(T::Freq2));
+    t.reversePatchRingDelay = num(T::reverseRing(T::Delay));
     for (std::size_t p = 0; p < kPortCount; ++p) {
-        t.dtmfToneLength[p] = num(36 + 2 * p);
-        t.dtmfToneDelay[p] = num(37 + 2 * p);
-        t.preaccessFreq1[p] = num(52 + 2 * p);
-        t.preaccessFreq2[p] = num(53 + 2 * p);
+        t.dtmfToneLength[p] = num(T::dtmf(p, T::First));
+        t.dtmfToneDelay[p] = num(T::dtmf(p, T::Second));
+        t.preaccessFreq1[p] = num(T::preaccess(p, T::First));
+        t.preaccessFreq2[p] = num(T::preaccess(p, T::Second));
     }
 }
 
-void readMiscCatalog(std::array<PortSetup, kPortCount>& ports, LineReader& reader)
-{
+void readMiscCatalog(std::array<PortSetup, kPortCount>& ports, LineReader& reader) {
     for (PortSetup& port : ports)
         port.portDescription.clear();
     const int count = std::clamp(reader.readCount(), 0, kPortCount);
@@ -67,15 +63,13 @@ void readMiscCatalog(std::array<PortSetup, kPortCount>& ports, LineReader& reade
         auto next = [&reader] {
             return reader.readLine(kCatalogLineCapacity).value_or(std::string());
         };
-        forEachPortValue(port, [&](const char*, auto& field) {
-            setField(field, valueAfterEquals(next()));
-        });
+        forEachPortValue(
+            port, [&](const char*, auto& field) { setField(field, valueAfterEquals(next())); });
         port.portDescription = valueAfterEquals(next());
     }
 }
 
-UserDefaults readUserDefaults(LineReader& reader)
-{
+UserDefaults readUserDefaults(LineReader& reader) {
     UserDefaults d;
     auto next = [&reader]() -> std::string {
         std::string line = reader.readLine(kUserDefaultsLineCapacity).value_or(std::string());

@@ -4,15 +4,44 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 
 namespace merix {
 
-EditingScreen::EditingScreen(ScreenId id, ConfigDocument& doc, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_prompter(prompter), m_id(id) {
+QPushButton* makeScreenButton(const QString& text) {
+    auto* button = new QPushButton(text);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+EditingScreen::EditingScreen(ScreenId id, const ScreenContext& context, QWidget* parent)
+    : QDialog(parent), m_doc(context.doc), m_prompter(context.prompter), m_busy(context.busy),
+      m_pointer(context.pointer), m_id(id), m_showStatus(context.showStatus) {
     // Hover events reach the window whichever child is under the pointer.
     setAttribute(Qt::WA_Hover);
     setModal(false);
+}
+
+QHBoxLayout* EditingScreen::okCancelRow() {
+    if (m_buttonRow)
+        return m_buttonRow;
+    m_cancel = makeScreenButton(QStringLiteral("Cancel"));
+    m_ok = makeScreenButton(QStringLiteral("&OK"));
+    m_buttonRow = new QHBoxLayout;
+    m_buttonRow->addStretch(1);
+    m_buttonRow->addWidget(m_cancel);
+    m_buttonRow->addWidget(m_ok);
+    connect(m_cancel, &QPushButton::clicked, this, &EditingScreen::reject);
+    connect(m_ok, &QPushButton::clicked, this, &EditingScreen::onOk);
+    return m_buttonRow;
+}
+
+void EditingScreen::onOk() {
+    if (!m_finished && acceptEdits())
+        finish(true);
 }
 
 void EditingScreen::finish(bool ok) {
@@ -23,12 +52,16 @@ void EditingScreen::finish(bool ok) {
 }
 
 void EditingScreen::resizeInDialogUnits(int width, int height) {
-    // A dialog unit is a quarter of the average character width and an eighth of its height.
     const QFontMetrics fm(font());
     const int averageWidth = fm.horizontalAdvance(QStringLiteral(
                                  "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
                              52;
     resize(width * averageWidth / 4, height * fm.height() / 8);
+}
+
+void EditingScreen::showCatalogNotice(const std::string& notice) const {
+    if (!notice.empty() && m_showStatus)
+        m_showStatus(notice);
 }
 
 bool EditingScreen::event(QEvent* e) {
@@ -38,7 +71,7 @@ bool EditingScreen::event(QEvent* e) {
 }
 
 void EditingScreen::onPointerMoved() {
-    setPointerOverMain(false);
+    m_pointer.set(false);
     if (m_finished || !m_doc.refreshFlag(m_id))
         return;
     refreshFromDocument();

@@ -1,11 +1,17 @@
 #pragma once
 
 #include "document/ConfigDocument.h"
+#include "screens/ScreenContext.h"
 
 #include <QDialog>
 
+class QHBoxLayout;
+class QPushButton;
+
 namespace merix {
 
+class BusyIndicator;
+class PointerOverMain;
 class Prompter;
 
 // What every editing screen shares: it edits the store directly, clears the pointer flag and
@@ -17,8 +23,11 @@ class EditingScreen : public QDialog {
     Q_DISABLE_COPY_MOVE(EditingScreen)
 
   public:
-    EditingScreen(ScreenId id, ConfigDocument& doc, Prompter& prompter, QWidget* parent);
+    EditingScreen(ScreenId id, const ScreenContext& context, QWidget* parent);
     ScreenId screenId() const { return m_id; }
+
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
 
   Q_SIGNALS:
     void screenClosed(merix::ScreenId id, bool ok);
@@ -31,10 +40,18 @@ class EditingScreen : public QDialog {
     virtual void refreshFromDocument() = 0;
     // Cancel's own work (putting values back) before the screen reports its closing.
     virtual void cancelEdits() = 0;
+    // OK's final check; false keeps the screen open (the check has told the user why).
+    virtual bool acceptEdits() { return true; }
 
+    // The row of "Cancel" and "&OK" at the bottom right, made once; a screen may add its own
+    // buttons to the row. Neither is a default button: Enter does nothing on a screen.
+    QHBoxLayout* okCancelRow();
     void finish(bool ok);
-    // Sets the initial size from dialog units of the screen's layout.
+    // The screens' layouts are measured in dialog units: a quarter of the average character
+    // width across and an eighth of the character height down, so they grow with the font.
     void resizeInDialogUnits(int width, int height);
+    // A catalog the screen read again could not give everything; said once, in the status bar.
+    void showCatalogNotice(const std::string& notice) const;
 
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -43,13 +60,23 @@ class EditingScreen : public QDialog {
 
     ConfigDocument& m_doc;
     Prompter& m_prompter;
+    BusyIndicator* m_busy;
+    PointerOverMain& m_pointer;
 
   private:
     void onPointerMoved();
+    void onOk();
 
     ScreenId m_id;
+    std::function<void(const std::string&)> m_showStatus;
+    QHBoxLayout* m_buttonRow = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_ok = nullptr;
     bool m_finished = false;
 };
+
+// A push button that Enter never presses: the screens have no default button.
+QPushButton* makeScreenButton(const QString& text);
 
 } // namespace merix
 

@@ -9,7 +9,9 @@
 #include "link/LinkMessages.h"
 #include "link/TermiosSerialPort.h"
 #include "link/UploadSettings.h"
+#include "screens/Captions.h"
 #include "screens/ControllerOutputList.h"
+#include "screens/QtText.h"
 #include "screens/UploadFileScreen.h"
 #include "screens/UploadSession.h"
 #include "screens/UploadSetupScreen.h"
@@ -69,7 +71,7 @@ TerminalWindow::~TerminalWindow() {
 void TerminalWindow::buildControls() {
     auto* commandLabel = new QLabel(QStringLiteral("&User Entered Command Upload:"), this);
     m_command = new QLineEdit(this);
-    commandLabel->setBuddy(m_command);
+    labelControl(commandLabel, m_command);
     m_uploadOther = new QPushButton(QStringLiteral("Up&load Other File"), this);
 
     auto* listLabel = new QLabel(QStringLiteral("&Controller Output"), this);
@@ -78,7 +80,7 @@ void TerminalWindow::buildControls() {
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setUniformItemSizes(true);
     m_list->setMinimumSize(460, 300);
-    listLabel->setBuddy(m_list);
+    labelControl(listLabel, m_list);
 
     m_connect = new QPushButton(QStringLiteral("Co&nnect"), this);
     m_upload = new QPushButton(QStringLiteral("Upload Command &File(s)"), this);
@@ -237,17 +239,15 @@ void TerminalWindow::onUploadOtherFile() {
 }
 
 void TerminalWindow::onCommandChanged() {
-    if (m_commandGuard)
-        return;
     const QString text = m_command->text();
     if (text.size() > kCommandCharacters) {
         m_session.prompter.inform(kCommandTooLong);
-        setCommandQuietly(text.left(kCommandCharacters));
+        setTextQuietly(m_command, text.left(kCommandCharacters));
         return;
     }
     if (!isConnected()) {
         m_session.prompter.inform(kNotConnectedForCommand);
-        setCommandQuietly(QString());
+        setTextQuietly(m_command, QString());
     }
 }
 
@@ -258,17 +258,11 @@ void TerminalWindow::sendTypedCommand() {
     // Text typed before a disconnect is still in the field; it has nowhere to go.
     if (!isConnected()) {
         m_session.prompter.inform(kNotConnectedForCommand);
-        setCommandQuietly(QString());
+        setTextQuietly(m_command, QString());
         return;
     }
     m_link->sendUserCommand(text.toStdString());
-    setCommandQuietly(QString());
-}
-
-void TerminalWindow::setCommandQuietly(const QString& text) {
-    m_commandGuard = true;
-    m_command->setText(text);
-    m_commandGuard = false;
+    setTextQuietly(m_command, QString());
 }
 
 void TerminalWindow::keyPressEvent(QKeyEvent* e) {

@@ -70,13 +70,11 @@ class TerminalWindow final : public QDialog {
     void sendTypedCommand();
 
     void writeReferenceCopy();
-    void setCommandQuietly(const QString& text);
 
     UploadSession& m_session;
     FixedText<100> m_otherUploadFile;
     bool m_openingStarted = false;
     bool m_openingDone = false;
-    bool m_commandGuard = false;
 
     QLineEdit* m_command = nullptr;
     QPushButton* m_uploadOther = nullptr;

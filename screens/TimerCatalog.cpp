@@ -1,25 +1,19 @@
 #include "screens/TimerCatalog.h"
 
-#include "document/CatalogFields.h"
+#include "screens/CatalogRows.h"
 
 namespace merix {
 
-std::vector<TimerInfo> readTimerInfo(const std::string& path) {
-    enum { Key, Label, Number, Default, Maximum, Description };
-    std::vector<TimerInfo> timers;
-    const CatalogLines catalog = readCatalogEntryLines(path, kScreenLineCapacity);
-    const FieldLayout layout = timersLayout();
-    for (const std::string& line : catalog.lines) {
-        std::vector<std::string> fields = cutFields(line, layout);
-        fields.resize(Description + 1);
-        TimerInfo info;
-        info.label = fields[Label].substr(0, 59);
-        info.defaultLength = fields[Default].substr(0, 4);
-        info.maximum = fields[Maximum].substr(0, 4);
-        info.description = fields[Description];
-        timers.push_back(std::move(info));
-    }
-    return timers;
+TimerCatalog readTimerCatalog(const std::string& path, std::size_t timerCount) {
+    using F = TimerFields;
+    CatalogRows catalog = readCatalogRows(path, "timers.cfg", timersLayout(), timerCount);
+    TimerCatalog result;
+    result.notice = std::move(catalog.notice);
+    result.timers.reserve(catalog.rows.size());
+    for (const std::vector<std::string>& f : catalog.rows)
+        result.timers.push_back(TimerInfo{cut(f[F::Label], 59), cut(f[F::MaximumLength], 4),
+                                          cut(f[F::DefaultLength], 4), f[F::Description]});
+    return result;
 }
 
 } // namespace merix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,11 @@ struct TimerInfo {
     std::string description;
 };
 
-// Empty when the file cannot be opened.
-std::vector<TimerInfo> readTimerInfo(const std::string& path);
+struct TimerCatalog {
+    std::vector<TimerInfo> timers; // one per timer of the document
+    std::string notice;            // see CatalogRows
+};
+
+TimerCatalog readTimerCatalog(const std::string& path, std::size_t timerCount);
 
 } // namespace merix

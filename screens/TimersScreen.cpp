@@ -2,7 +2,9 @@
 
 #include "document/CatalogFields.h"
 #include "document/Prompter.h"
+#include "screens/Captions.h"
 #include "screens/PointerOverMain.h"
+#include "screens/QtText.h"
 #include "screens/TimerRules.h"
 
 #include <QCheckBox>
@@ -26,22 +28,17 @@ namespace {
 // The arrows only count clicks; the bar's own position never means anything.
 constexpr int kArrowRest = 500;
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
-TimersScreen::TimersScreen(ConfigDocument& doc, Prompter& prompter, BusyIndicator* busy,
-                           QWidget* parent)
-    : EditingScreen(ScreenId::Timers, doc, prompter, parent) {
+TimersScreen::TimersScreen(const ScreenContext& context, QWidget* parent)
+    : EditingScreen(ScreenId::Timers, context, parent) {
     setWindowTitle(QStringLiteral("Set Timer Values"));
     buildControls();
-    resizeInDialogUnits(361, 227);
+    resizeInDialogUnits(361, 227); // the window of the screen's layout
 
     m_doc.clearRefreshFlag(ScreenId::Timers);
     m_setDefault->setChecked(false);
-    loadTimers(busy);
+    loadTimers();
     showCurrent();
     m_list->setFocus();
 }
@@ -49,7 +46,7 @@ TimersScreen::TimersScreen(ConfigDocument& doc, Prompter& prompter, BusyIndicato
 void TimersScreen::buildControls() {
     auto* commandsLabel = new QLabel(QStringLiteral("&Commands:"));
     m_list = new QListWidget;
-    commandsLabel->setBuddy(m_list);
+    labelControl(commandsLabel, m_list);
 
     auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"));
     auto* frame = new QFrame;
@@ -61,7 +58,7 @@ void TimersScreen::buildControls() {
     m_length = new QLineEdit;
     m_length->setFixedWidth(m_length->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
                             12);
-    lengthLabel->setBuddy(m_length);
+    labelControl(lengthLabel, m_length);
     m_arrows = new QScrollBar(Qt::Vertical);
     m_arrows->setRange(0, 1000);
     m_arrows->setValue(kArrowRest);
@@ -71,7 +68,7 @@ void TimersScreen::buildControls() {
     m_maximum = new QLabel;
     m_description = new QPlainTextEdit;
     m_description->setReadOnly(true);
-    descriptionLabel->setBuddy(m_description);
+    labelControl(descriptionLabel, m_description);
 
     auto* lengthRow = new QHBoxLayout;
     lengthRow->addStretch(1);
@@ -99,23 +96,13 @@ void TimersScreen::buildControls() {
     frameLayout->addSpacing(8);
     frameLayout->addWidget(m_description, 1);
 
-    m_cancel = new QPushButton(QStringLiteral("Cancel"));
-    m_ok = new QPushButton(QStringLiteral("&OK"));
-    for (QPushButton* b : {m_cancel, m_ok}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_cancel);
-    buttons->addWidget(m_ok);
-
     auto* grid = new QGridLayout(this);
     grid->addWidget(commandsLabel, 0, 0);
     grid->addWidget(descriptionLabel, 0, 1);
     grid->addWidget(m_list, 1, 0);
     grid->addWidget(frame, 1, 1);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(okCancelRow(), 2, 0, 1, 2);
+    // The list is 144 and the description frame 189 dialog units wide.
     grid->setColumnStretch(0, 144);
     grid->setColumnStretch(1, 189);
     grid->setRowStretch(1, 1);
@@ -123,27 +110,24 @@ void TimersScreen::buildControls() {
     setTabOrder(m_list, m_length);
     setTabOrder(m_length, m_setDefault);
     setTabOrder(m_setDefault, m_description);
-    setTabOrder(m_description, m_cancel);
-    setTabOrder(m_cancel, m_ok);
+    setTabOrder(m_description, cancelButton());
+    setTabOrder(cancelButton(), okButton());
 
     connect(m_length, &QLineEdit::textChanged, this, &TimersScreen::onLengthChanged);
     connect(m_arrows, &QScrollBar::actionTriggered, this, &TimersScreen::onArrow);
     connect(m_setDefault, &QCheckBox::clicked, this, &TimersScreen::onSetToDefault);
     connect(m_list, &QListWidget::currentRowChanged, this, &TimersScreen::onSelectionChanged);
-    connect(m_ok, &QPushButton::clicked, this, &TimersScreen::onOk);
-    connect(m_cancel, &QPushButton::clicked, this, &TimersScreen::reject);
     m_length->installEventFilter(this);
 }
 
-void TimersScreen::loadTimers(BusyIndicator* busy) {
-    BusyGuard guard(busy);
-    m_info = readTimerInfo(m_doc.catalogPath("timers.cfg"));
-    // A catalog edited on disk since the document was loaded must not reach past the table.
-    if (m_info.size() > m_doc.timers.size())
-        m_info.resize(m_doc.timers.size());
+void TimersScreen::loadTimers() {
+    BusyGuard guard(m_busy);
+    TimerCatalog catalog = readTimerCatalog(m_doc.catalogPath("timers.cfg"), m_doc.timers.size());
+    m_info = std::move(catalog.timers);
+    showCatalogNotice(catalog.notice);
     const QSignalBlocker block(m_list);
     for (const TimerInfo& t : m_info)
-        m_list->addItem(qs(t.label));
+        m_list->addItem(toQString(t.label));
 }
 
 bool TimersScreen::hasCurrent() const {
@@ -170,30 +154,24 @@ void TimersScreen::showCurrent() {
         w->setEnabled(editable);
     if (!editable) {
         m_label->clear();
-        setFieldQuietly(QString());
+        setTextQuietly(m_length, QString());
         m_maximum->clear();
         m_description->clear();
         return;
     }
     const TimerInfo& info = m_info[static_cast<std::size_t>(m_current)];
-    m_label->setText(qs(info.label));
+    m_label->setText(toQString(info.label));
     // The stored value is shown as it is; the checks apply to what the user changes.
-    setFieldQuietly(QString::number(currentTimer().length));
-    m_maximum->setText(qs(info.maximum));
-    m_description->setPlainText(qs(info.description));
+    setTextQuietly(m_length, QString::number(currentTimer().length));
+    m_maximum->setText(toQString(info.maximum));
+    m_description->setPlainText(toQString(info.description));
     const QSignalBlocker block(m_list);
     m_list->setCurrentRow(m_current);
     m_savedLength = currentTimer().length;
 }
 
-void TimersScreen::setFieldQuietly(const QString& text) {
-    m_quiet = true;
-    m_length->setText(text);
-    m_quiet = false;
-}
-
 void TimersScreen::onLengthChanged() {
-    if (m_quiet || !hasCurrent())
+    if (!hasCurrent())
         return;
     std::string text = m_length->text().toStdString();
     long long value = readLengthField(text);
@@ -201,13 +179,13 @@ void TimersScreen::onLengthChanged() {
     if (value > currentMaximum()) {
         m_prompter.inform(lengthOutOfRangeMessage(value, timer.length));
         // The stored value goes back as it is: checking it again could only repeat this.
-        setFieldQuietly(QString::number(timer.length));
+        setTextQuietly(m_length, QString::number(timer.length));
         return;
     }
     if (const auto bad = firstNonDigit(text)) {
         text.erase(*bad, 1);
         value = readLengthField(text);
-        m_length->setText(qs(text)); // checked again as a change of its own
+        m_length->setText(toQString(text)); // checked again as a change of its own
         m_length->setCursorPosition(static_cast<int>(*bad));
     }
     if (isAcceptableLength(value, currentMaximum()))
@@ -233,7 +211,7 @@ void TimersScreen::onSetToDefault(bool checked) {
     if (!checked || !hasCurrent())
         return;
     const std::string& text = m_info[static_cast<std::size_t>(m_current)].defaultLength;
-    m_length->setText(qs(text));
+    m_length->setText(toQString(text));
     const long long value = readLengthField(text);
     if (isAcceptableLength(value, currentMaximum()))
         currentTimer().length = static_cast<u16>(value);
@@ -246,7 +224,7 @@ void TimersScreen::onSelectionChanged(int row) {
     if (hasCurrent()) {
         const long long value = fieldValue();
         if (!isAcceptableLength(value, currentMaximum())) {
-            m_length->setText(qs(m_info[static_cast<std::size_t>(m_current)].defaultLength));
+            m_length->setText(toQString(m_info[static_cast<std::size_t>(m_current)].defaultLength));
             m_prompter.inform(lengthResetMessage(false));
             const QSignalBlocker block(m_list);
             m_list->setCurrentRow(m_current);
@@ -259,18 +237,18 @@ void TimersScreen::onSelectionChanged(int row) {
     showCurrent();
 }
 
-void TimersScreen::onOk() {
+bool TimersScreen::acceptEdits() {
     if (hasCurrent()) {
         const long long value = fieldValue();
         if (!isAcceptableLength(value, currentMaximum())) {
-            m_length->setText(qs(m_info[static_cast<std::size_t>(m_current)].defaultLength));
+            m_length->setText(toQString(m_info[static_cast<std::size_t>(m_current)].defaultLength));
             m_prompter.inform(lengthResetMessage(true));
-            return;
+            return false;
         }
         currentTimer().length = static_cast<u16>(value);
     }
     m_info.clear();
-    finish(true);
+    return true;
 }
 
 void TimersScreen::cancelEdits() {
@@ -286,9 +264,10 @@ void TimersScreen::refreshFromDocument() {
 bool TimersScreen::eventFilter(QObject* watched, QEvent* e) {
     // Leaving the field for the main window must not leave a bad value behind; nothing is
     // stored and nothing is said, because the user is busy elsewhere.
-    if (watched == m_length && e->type() == QEvent::FocusOut && pointerOverMain() && hasCurrent() &&
-        !isAcceptableLength(fieldValue(), currentMaximum()))
-        setFieldQuietly(qs(m_info[static_cast<std::size_t>(m_current)].defaultLength));
+    if (watched == m_length && e->type() == QEvent::FocusOut && m_pointer.isOver() &&
+        hasCurrent() && !isAcceptableLength(fieldValue(), currentMaximum()))
+        setTextQuietly(m_length,
+                       toQString(m_info[static_cast<std::size_t>(m_current)].defaultLength));
     return EditingScreen::eventFilter(watched, e);
 }
 

@@ -15,7 +15,6 @@ class QScrollBar;
 
 namespace merix {
 
-class BusyIndicator;
 struct TimerEntry;
 
 // "Set Timer Values": the length of every timer. Each accepted keystroke goes into the
@@ -25,42 +24,39 @@ class TimersScreen final : public EditingScreen {
     Q_DISABLE_COPY_MOVE(TimersScreen)
 
   public:
-    TimersScreen(ConfigDocument& doc, Prompter& prompter, BusyIndicator* busy, QWidget* parent);
+    TimersScreen(const ScreenContext& context, QWidget* parent);
 
     // For tests and the help text: the widgets by their role.
     QListWidget* timerList() const { return m_list; }
     QLineEdit* lengthField() const { return m_length; }
     QScrollBar* lengthArrows() const { return m_arrows; }
     QCheckBox* setToDefaultBox() const { return m_setDefault; }
-    QPushButton* okButton() const { return m_ok; }
-    QPushButton* cancelButton() const { return m_cancel; }
     QLabel* maximumLabel() const { return m_maximum; }
+    QPlainTextEdit* descriptionBox() const { return m_description; }
 
   protected:
     void refreshFromDocument() override;
     void cancelEdits() override;
+    bool acceptEdits() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void buildControls();
-    void loadTimers(BusyIndicator* busy);
+    void loadTimers();
     bool hasCurrent() const;
     TimerEntry& currentTimer();
     long long currentMaximum() const;
     long long fieldValue() const;
     void showCurrent();
-    void setFieldQuietly(const QString& text);
 
     void onLengthChanged();
     void onArrow(int action);
     void onSetToDefault(bool checked);
     void onSelectionChanged(int row);
-    void onOk();
 
     std::vector<TimerInfo> m_info;
     int m_current = 0;
     u16 m_savedLength = 0;
-    bool m_quiet = false;
 
     QListWidget* m_list = nullptr;
     QLabel* m_label = nullptr;
@@ -69,8 +65,6 @@ class TimersScreen final : public EditingScreen {
     QCheckBox* m_setDefault = nullptr;
     QLabel* m_maximum = nullptr;
     QPlainTextEdit* m_description = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QPushButton* m_ok = nullptr;
 };
 
 } // namespace merix

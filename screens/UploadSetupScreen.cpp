@@ -5,6 +5,7 @@
 #include "generator/CommandFileGenerator.h"
 #include "link/SideFileTemplates.h"
 #include "screens/PortMapSettings.h"
+#include "screens/QtText.h"
 #include "screens/SerialDeviceChoices.h"
 #include "screens/TextEditorLauncher.h"
 #include "screens/UploadSession.h"
@@ -33,10 +34,6 @@ const char* const kBaudRates[] = {"300", "600", "1200", "2400", "4800", "9600", 
 
 QString text(const char* s) {
     return QString::fromUtf8(s);
-}
-
-QString toQString(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 } // namespace

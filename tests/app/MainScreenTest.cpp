@@ -2,7 +2,6 @@
 #include "app/CVeskView.h"
 #include "document/DocumentLifecycle.h"
 #include "screens/EditingScreen.h"
-#include "screens/PointerOverMain.h"
 #include "screens/TerminalWindow.h"
 #include "screens/TimersScreen.h"
 #include "screens/UploadSetupScreen.h"
@@ -265,12 +264,20 @@ TEST_F(MainScreenTest, MenusAndToolbarCarryTheirTextsAndKeys) {
               "New,Open...,Save,|,Cut,Copy,Paste,|,Print...,About MERIX...,Context Help");
 }
 
-TEST_F(MainScreenTest, PointerOverTheMainWindowSetsTheFlag) {
-    setPointerOverMain(false);
+TEST_F(MainScreenTest, ThePointerFlagFollowsThePointerBetweenMainWindowAndScreen) {
+    frame->command(QStringLiteral("New"))->trigger();
+    click(kTimers);
+    EditingScreen* timers = frame->view()->openScreen(ScreenId::Timers);
+    ASSERT_NE(timers, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(timers));
+    // Beside the main window, so the pointer can only be over one of them.
+    timers->move(frame->geometry().right() + 50, 0);
     QTest::mouseMove(frame->view(), QPoint(20, 20));
     QTest::mouseMove(frame->view(), QPoint(24, 26));
-    EXPECT_TRUE(pointerOverMain());
-    setPointerOverMain(false);
+    EXPECT_TRUE(frame->pointerOverMain().isOver());
+    QTest::mouseMove(timers, QPoint(10, 10));
+    QTest::mouseMove(timers, QPoint(12, 14));
+    EXPECT_FALSE(frame->pointerOverMain().isOver());
 }
 
 } // namespace

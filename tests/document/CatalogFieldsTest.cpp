@@ -1,6 +1,6 @@
 #include "document/CatalogFields.h"
-#include "document/LookupList.h"
 #include "CatalogSet.h"
+#include "document/LookupList.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,13 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-FieldLayout layout(std::initializer_list<bool> colons, bool rest)
-{
+FieldLayout layout(std::initializer_list<bool> colons, bool rest) {
     return FieldLayout{std::vector<bool>(colons), rest};
 }
 
 } // namespace
 
-TEST(CutFields, SeparatorRunsCollapseAndALeadingSeparatorIsSkipped)
-{
+TEST(CutFields, SeparatorRunsCollapseAndALeadingSeparatorIsSkipped) {
     const FieldLayout l = layout({false, false, false}, false);
     EXPECT_EQ(cutFields("A,,B,C", l), (Fields{"A", "B", "C"}));
     EXPECT_EQ(cutFields(",,A,B,,,C", l), (Fields{"A", "B", "C"}));
@@ -29,8 +27,7 @@ TEST(CutFields, SeparatorRunsCollapseAndALeadingSeparatorIsSkipped)
     EXPECT_EQ(cutFields("Key,,Label,7,desc", timersLayout())[2], "7");
 }
 
-TEST(CutFields, ColonEndedFieldsHoldCommas)
-{
+TEST(CutFields, ColonEndedFieldsHoldCommas) {
     const FieldLayout l = layout({false, true, false}, true);
     EXPECT_EQ(cutFields("K,a,b,c:d,rest, with, commas", l),
               (Fields{"K", "a,b,c", "d", "rest, with, commas"}));
@@ -38,16 +35,14 @@ TEST(CutFields, ColonEndedFieldsHoldCommas)
     EXPECT_EQ(cutFields("K,x::y:", layout({false, true, true}, false)), (Fields{"K", "x", "y"}));
 }
 
-TEST(CutFields, RestOfLineIsEverythingAfterItsSeparator)
-{
+TEST(CutFields, RestOfLineIsEverythingAfterItsSeparator) {
     const FieldLayout l = layout({false}, true);
     EXPECT_EQ(cutFields("K,  a, b,, c ", l), (Fields{"K", "  a, b,, c "}));
     EXPECT_EQ(cutFields("K,", l), (Fields{"K", ""}));
     EXPECT_EQ(cutFields("K", l), (Fields{"K", ""}));
 }
 
-TEST(CutFields, AnEarlyLineEndLeavesTheRemainingFieldsEmpty)
-{
+TEST(CutFields, AnEarlyLineEndLeavesTheRemainingFieldsEmpty) {
     const Fields f = cutFields("Beep 1,Label,130,10,800", beepLayout());
     ASSERT_EQ(f.size(), 3u + 20u + 1u);
     EXPECT_EQ(f[3], "10");
@@ -57,25 +52,70 @@ TEST(CutFields, AnEarlyLineEndLeavesTheRemainingFieldsEmpty)
     EXPECT_EQ(cutFields("", timersLayout()), Fields(6));
 }
 
-TEST(ReadInt, DecimalWithBlanksSignAndTrailingText)
-{
+TEST(CutFields, EveryCatalogLayoutGivesItsNamedFieldsAndTheDescriptionLast) {
+    struct Case {
+        const char* catalog;
+        FieldLayout layout;
+        std::size_t count;
+        std::size_t description;
+    };
+    const Case cases[] = {
+        {"timers", timersLayout(), TimerFields::Count, TimerFields::Description},
+        {"messages", messagesLayout(), MessageFields::Count, MessageFields::Description},
+        {"dvr", dvrLayout(), DvrFields::Count, DvrFields::Description},
+        {"users", usersLayout(), UserFields::Count, UserFields::Description},
+        {"io", ioLayout(), IoFields::Count, IoFields::Description},
+        {"commands", commandsLayout(), CommandFields::Count, CommandFields::Description},
+        {"macros", macrosLayout(), MacroFields::Count, MacroFields::Description},
+        {"schedule", scheduleLayout(), ScheduleFields::Count, ScheduleFields::Description},
+        {"beep", beepLayout(), BeepFields::Count, BeepFields::Description},
+        {"tones", tonesLayout(), ToneFields::Count, ToneFields::Description},
+    };
+    for (const Case& c : cases) {
+        // A line of numbered values with each separator the layout expects.
+        std::string line;
+        for (std::size_t i = 0; i < c.layout.endsAtColon.size(); ++i)
+            line += std::to_string(i) + (c.layout.endsAtColon[i] ? ':' : ',');
+        line += "the rest, with a comma";
+        const Fields f = cutFields(line, c.layout);
+        ASSERT_EQ(f.size(), c.count) << c.catalog;
+        EXPECT_EQ(f[c.description], "the rest, with a comma") << c.catalog;
+        EXPECT_EQ(f[0], "0") << c.catalog;
+    }
+    const Fields tones = cutFields("T,L,1,2,3:", tonesLayout());
+    EXPECT_EQ(tones[ToneFields::cw(0, ToneFields::CwFreq2)], "3");
+    const Fields beep = cutFields("K,L,250,10,20,30,40:11,21,31,41:", beepLayout());
+    EXPECT_EQ(beep[BeepFields::chord(1, BeepFields::Pause)], "41");
+}
+
+TEST(ReadInt, DecimalWithBlanksSignAndTrailingText) {
     struct Case {
         const char* text;
         int value;
     };
     const Case cases[] = {
-        {"42", 42},       {"  42", 42},     {"\t-17", -17},     {"+8", 8},
-        {"12abc", 12},    {"abc", 0},       {"", 0},            {"-", 0},
-        {" - 5", 0},      {"007", 7},       {"3.9", 3},         {"2147483647", INT_MAX},
-        {"-2147483648", INT_MIN},           {"99999999999999999999", INT_MAX},
-        {"-99999999999999999999", INT_MIN}, {"000000000000000000000000001", 1},
+        {"42", 42},
+        {"  42", 42},
+        {"\t-17", -17},
+        {"+8", 8},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {" - 5", 0},
+        {"007", 7},
+        {"3.9", 3},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN},
+        {"000000000000000000000000001", 1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(readInt(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(CatalogEntryLines, CountBlankLinesEarlyEndAndLongLines)
-{
+TEST(CatalogEntryLines, CountBlankLinesEarlyEndAndLongLines) {
     TempDir dir;
     // Blank lines and blanks before the first entry are skipped; CR LF is a line end.
     dir.write("a.cfg", "Title\r\n3\r\n\r\n   First,x\r\nSecond\r\n");
@@ -98,8 +138,7 @@ TEST(CatalogEntryLines, CountBlankLinesEarlyEndAndLongLines)
     EXPECT_FALSE(readCatalogEntryLines(dir.file("missing.cfg"), 1999).opened);
 }
 
-TEST(CatalogEntryLines, AHugeCountIsBoundedAndFlagged)
-{
+TEST(CatalogEntryLines, AHugeCountIsBoundedAndFlagged) {
     TempDir dir;
     dir.write("a.cfg", "Title\n2000000000\nOnly,one\n");
     const CatalogLines lines = readCatalogEntryLines(dir.file("a.cfg"), 1999);
@@ -113,8 +152,7 @@ TEST(CatalogEntryLines, AHugeCountIsBoundedAndFlagged)
     EXPECT_EQ(readCatalogEntryLines(dir.file("b.cfg"), 1999).declaredCount, INT_MAX);
 }
 
-TEST(LookupList, NamesCodesAndCounts)
-{
+TEST(LookupList, NamesCodesAndCounts) {
     TempDir dir;
     dir.write("cw.cfg", "CW symbols\n5\nA,12\n SPACE,99\n,,B,21,x\nNOCODE\n");
     const auto list = readLookupList(dir.file("cw.cfg"), 199);

@@ -1,13 +1,13 @@
 #include "screens/TimersScreen.h"
-#include "document/CatalogLoader.h"
-#include "screens/PointerOverMain.h"
-#include "tests/screens/GuiTestSupport.h"
-#include "tests/support/RecordingPrompter.h"
+#include "tests/screens/AccessibleTree.h"
+#include "tests/screens/ScreenTestFixture.h"
+#include "tests/support/TempDir.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -21,26 +21,12 @@
 namespace merix {
 namespace {
 
-using test::RecordingPrompter;
-
 constexpr int kHang = 0; // default 30, maximum 255
 constexpr int kId = 1;   // default 600, maximum 9999
 
-class TimersScreenTest : public ::testing::Test {
+class TimersScreenTest : public test::ScreenTestFixture {
   protected:
-    void SetUp() override {
-        doc.setStartupDirectory(folder.path());
-        ASSERT_TRUE(loadCatalogs(doc, prompter));
-        doc.setDocumentOpen(true);
-        doc.setAllRefreshFlags();
-    }
-
-    void open() {
-        screen = std::make_unique<TimersScreen>(doc, prompter, &busy, nullptr);
-        closed = std::make_unique<QSignalSpy>(screen.get(), &EditingScreen::screenClosed);
-        screen->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
-    }
+    void open() { screen = openScreen<TimersScreen>(); }
 
     QLineEdit* field() const { return screen->lengthField(); }
 
@@ -68,12 +54,7 @@ class TimersScreenTest : public ::testing::Test {
         QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
     }
 
-    test::CatalogFolder folder;
-    ConfigDocument doc;
-    RecordingPrompter prompter;
-    test::CountingBusy busy;
     std::unique_ptr<TimersScreen> screen;
-    std::unique_ptr<QSignalSpy> closed;
 };
 
 TEST_F(TimersScreenTest, OpensOnTheFirstTimerFromTheCatalog) {
@@ -213,14 +194,14 @@ TEST_F(TimersScreenTest, SelectionAndOkRefuseAValueOutsideTheRange) {
 TEST_F(TimersScreenTest, PointerOverTheScreenShowsAReplacedDocument) {
     open();
     screen->timerList()->setCurrentRow(kId);
-    setPointerOverMain(true);
+    pointer.set(true);
     doc.timers[kId].length = 1234; // as a New or Open would leave it
     doc.setAllRefreshFlags();
     EXPECT_EQ(field()->text(), QStringLiteral("600"));
 
     QTest::mouseMove(screen.get(), QPoint(10, 10));
     QTest::mouseMove(screen.get(), QPoint(12, 14));
-    EXPECT_FALSE(pointerOverMain());
+    EXPECT_FALSE(pointer.isOver());
     EXPECT_FALSE(doc.refreshFlag(ScreenId::Timers));
     EXPECT_EQ(field()->text(), QStringLiteral("1234"));
     EXPECT_EQ(screen->timerList()->currentRow(), kId);
@@ -235,12 +216,39 @@ TEST_F(TimersScreenTest, LeavingTheFieldForTheMainWindowResetsABadValueQuietly) 
     open();
     field()->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return field()->hasFocus(); }));
-    setPointerOverMain(true);
+    pointer.set(true);
     screen->timerList()->setFocus();
     EXPECT_EQ(field()->text(), QStringLiteral("30"));
     EXPECT_EQ(doc.timers[kHang].length, 300); // nothing stored
     EXPECT_TRUE(prompter.boxes.empty());
-    setPointerOverMain(false);
+}
+
+TEST_F(TimersScreenTest, ACatalogShortenedOnDiskLosesNoTimerAndSaysSoInTheStatusBar) {
+    test::writeWhole(folder.file("timers.cfg"),
+                     "MERIX timers\r\n3\r\nTimerHang,Hang Timer,5,30,255,Keeps it up\r\n");
+    open();
+    ASSERT_EQ(screen->timerList()->count(), 3);
+    EXPECT_EQ(screen->timerList()->item(0)->text(), QStringLiteral("Hang Timer"));
+    EXPECT_EQ(screen->timerList()->item(2)->text(), QString());
+    EXPECT_EQ(statusLines, (std::vector<std::string>{
+                               "timers.cfg describes 1 of the 3 entries of the document; the "
+                               "others are shown without names and descriptions."}));
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(TimersScreenTest, EveryControlIsFoundByItsCaption) {
+    open();
+    const std::pair<const char*, QWidget*> controls[] = {
+        {"&Commands:", screen->timerList()},
+        {"&Length:", screen->lengthField()},
+        {"&Description:", screen->descriptionBox()},
+        {"&Set to Default Length", screen->setToDefaultBox()},
+        {"Cancel", screen->cancelButton()},
+        {"&OK", screen->okButton()},
+    };
+    for (const auto& [caption, widget] : controls)
+        EXPECT_EQ(test::findByCaption(screen.get(), QString::fromUtf8(caption)), widget) << caption;
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Set Timer Values"));
 }
 
 } // namespace
