@@ -88,6 +88,29 @@ TEST(CutFields, EveryCatalogLayoutGivesItsNamedFieldsAndTheDescriptionLast) {
     EXPECT_EQ(beep[BeepFields::chord(1, BeepFields::Pause)], "41");
 }
 
+// The loader cuts every line into one vector of views; a short line after a long one must
+// not keep any field of the long one.
+TEST(CutFields, ViewsIntoOneVectorGiveTheFieldsOfEachLine) {
+    const std::pair<std::string, FieldLayout> lines[] = {
+        {"K,a,b,c:d,rest, with, commas", layout({false, true, false}, true)},
+        {"K", layout({false, true, false}, true)},
+        {"Beep 1,Label,130,10,800", beepLayout()},
+        {"", timersLayout()},
+        {",,A,B,,,C", layout({false, false, false}, false)},
+        {std::string("N\0L,\xff,\0", 7), timersLayout()},
+    };
+    std::vector<std::string_view> views;
+    for (const auto& [line, l] : lines) {
+        cutFieldViews(line, l, views);
+        EXPECT_EQ(Fields(views.begin(), views.end()), cutFields(line, l)) << line;
+        for (std::string_view v : views) {
+            const bool inside = v.empty() || (v.data() >= line.data() &&
+                                              v.data() + v.size() <= line.data() + line.size());
+            EXPECT_TRUE(inside) << "a field outside its line";
+        }
+    }
+}
+
 TEST(ReadInt, DecimalWithBlanksSignAndTrailingText) {
     struct Case {
         const char* text;
