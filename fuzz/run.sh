@@ -12,7 +12,7 @@ if (($# < 1)) || ! [[ $1 =~ ^[0-9]+$ ]]; then
 fi
 seconds=$1
 shift
-all_targets=(fuzz_catalog fuzz_lookup_list fuzz_document fuzz_upload_settings
+all_targets=(fuzz_line_reader fuzz_catalog fuzz_lookup_list fuzz_document fuzz_upload_settings
              fuzz_command_lines fuzz_link_answers)
 targets=("${@:-${all_targets[@]}}")
 
