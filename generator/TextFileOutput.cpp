@@ -47,11 +47,10 @@ std::string TextFileOutput::create(const std::string& path)
     return {};
 }
 
-void TextFileOutput::write(std::string_view text)
-{
-    // Room for a CR before every LF, then the runs between line ends copied whole.
-    m_converted.resize(text.size() +
-                       static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+void TextFileOutput::write(std::string_view text) {
+    // Room for the worst case, a CR before every byte; the runs between line ends go whole.
+    if (m_converted.size() < 2 * text.size())
+        m_converted.resize(2 * text.size());
     char* out = m_converted.data();
     const char* in = text.data();
     const char* const end = in + text.size();
@@ -66,7 +65,8 @@ void TextFileOutput::write(std::string_view text)
         *out++ = '\n';
         in = lf + 1;
     }
-    writeRaw(m_converted);
+    writeRaw(
+        std::string_view(m_converted.data(), static_cast<std::size_t>(out - m_converted.data())));
 }
 
 void TextFileOutput::writeRaw(std::string_view bytes)
