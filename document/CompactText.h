@@ -40,14 +40,29 @@ class CompactText {
     }
     CompactText& operator=(const std::string& text) { return *this = std::string_view(text); }
 
-    // The text may be a part of this one.
-    void assign(std::string_view text);
+    // The text may be a part of this one. Inline: the short case is nearly every call.
+    void assign(std::string_view text) {
+        if (text.size() > kInPlace) {
+            assignOnHeap(text);
+            return;
+        }
+        std::uint64_t word = text.size() << 1 | 1u;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * (i + 1));
+        release();
+        m_word = word;
+    }
     void clear() noexcept {
         release();
         setEmpty();
     }
 
-    std::string_view view() const noexcept;
+    std::string_view view() const noexcept {
+        if (inPlace())
+            return {reinterpret_cast<const char*>(&m_word) + 1,
+                    static_cast<std::size_t>((m_word & 0xffu) >> 1)};
+        return heapView();
+    }
     operator std::string_view() const noexcept { return view(); }
     std::string str() const { return std::string(view()); }
     operator std::string() const { return str(); }
@@ -76,7 +91,13 @@ class CompactText {
     // seven bytes. Even: a pointer (allocations are aligned) to the size and then the text.
     bool inPlace() const noexcept { return (m_word & 1u) != 0; }
     void setEmpty() noexcept { m_word = 1; }
-    void release() noexcept;
+    void release() noexcept {
+        if (!inPlace())
+            releaseHeap();
+    }
+    void assignOnHeap(std::string_view text);
+    std::string_view heapView() const noexcept;
+    void releaseHeap() noexcept;
 
     std::uint64_t m_word;
 };

@@ -31,7 +31,7 @@ void readComment(FieldReader& r, std::optional<std::string>& comment) {
 } // namespace
 
 void readTimerSection(ConfigDocument& doc, DocumentInput& in, int count) {
-    const KeyIndex<TimerEntry> index(doc.timers, &TimerEntry::key);
+    KeyIndex<TimerEntry> index(doc.timers, &TimerEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
         if (TimerEntry* e = index.find(k.key))
@@ -41,7 +41,7 @@ void readTimerSection(ConfigDocument& doc, DocumentInput& in, int count) {
 
 void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count,
                         const DocumentFeatures& f) {
-    const KeyIndex<MessageEntry> index(doc.messages, &MessageEntry::key);
+    KeyIndex<MessageEntry> index(doc.messages, &MessageEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, ':');
         MessageEntry* e = index.find(unblank(k.key));
@@ -57,7 +57,7 @@ void readMessageSection(ConfigDocument& doc, DocumentInput& in, int count,
 }
 
 void readDvrSection(ConfigDocument& doc, DocumentInput& in, int count) {
-    const KeyIndex<DvrTrack> index(doc.dvrTracks, &DvrTrack::trackName);
+    KeyIndex<DvrTrack> index(doc.dvrTracks, &DvrTrack::trackName);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, ',');
         if (DvrTrack* e = index.find(k.key); e && k.separated)
@@ -66,7 +66,7 @@ void readDvrSection(ConfigDocument& doc, DocumentInput& in, int count) {
 }
 
 void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f) {
-    const KeyIndex<UserEntry> index(doc.users, &UserEntry::key);
+    KeyIndex<UserEntry> index(doc.users, &UserEntry::key);
     const int subLines = f.descriptions ? 3 : 2;
     for (int i = 0; i < count; ++i) {
         const auto line = in.entryLine();
@@ -106,7 +106,7 @@ void readUserSection(ConfigDocument& doc, DocumentInput& in, int count, const Do
 }
 
 void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f) {
-    const KeyIndex<IoPoint> index(doc.ioPoints, &IoPoint::key);
+    KeyIndex<IoPoint> index(doc.ioPoints, &IoPoint::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
         IoPoint* e = index.find(k.key);
@@ -123,7 +123,7 @@ void readIoSection(ConfigDocument& doc, DocumentInput& in, int count, const Docu
 }
 
 void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count) {
-    const KeyIndex<CommandEntry> index(doc.commands, &CommandEntry::key);
+    KeyIndex<CommandEntry> index(doc.commands, &CommandEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
         CommandEntry* e = index.find(k.key);
@@ -137,7 +137,7 @@ void readCommandSection(ConfigDocument& doc, DocumentInput& in, int count) {
 }
 
 void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count) {
-    const KeyIndex<MacroEntry> index(doc.macros, &MacroEntry::key);
+    KeyIndex<MacroEntry> index(doc.macros, &MacroEntry::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
         MacroEntry* e = index.find(k.key);
@@ -168,7 +168,7 @@ void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count) {
 }
 
 void readEventSection(ConfigDocument& doc, DocumentInput& in, int count) {
-    const KeyIndex<ScheduleEvent> index(doc.events, &ScheduleEvent::key);
+    KeyIndex<ScheduleEvent> index(doc.events, &ScheduleEvent::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
         ScheduleEvent* e = index.find(unblank(k.key));
@@ -188,7 +188,7 @@ void readEventSection(ConfigDocument& doc, DocumentInput& in, int count) {
 }
 
 void readBeepSection(ConfigDocument& doc, DocumentInput& in, int count, const DocumentFeatures& f) {
-    const KeyIndex<CourtesyBeep> index(doc.beeps, &CourtesyBeep::key);
+    KeyIndex<CourtesyBeep> index(doc.beeps, &CourtesyBeep::key);
     eachEntry(in, count, [&](std::string_view line) {
         const KeyedLine k = splitKey(line, '=');
         CourtesyBeep* e = index.find(unblank(k.key));
