@@ -1,6 +1,7 @@
 #include "Floor.h"
 
 #include <chrono>
+#include <ctime>
 #include <fcntl.h>
 #include <stdexcept>
 #include <string>
@@ -39,15 +40,28 @@ void writeBytes(const FloorWork& work, const std::vector<char>& block) {
     ::rename(temp.c_str(), work.output.c_str());
 }
 
+double threadCpuSeconds() {
+    timespec t{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
 } // namespace
 
-double timeFloor(const FloorWork& work) {
+Stopwatch::Stopwatch() : m_wall(std::chrono::steady_clock::now()), m_cpu(threadCpuSeconds()) {}
+
+Cost Stopwatch::elapsed() const {
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - m_wall).count(),
+            threadCpuSeconds() - m_cpu};
+}
+
+Cost timeFloor(const FloorWork& work) {
     std::vector<char> block(kBlock, 'x');
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     for (const auto& input : work.inputs)
         readWhole(input, block);
     writeBytes(work, block);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return watch.elapsed();
 }
 
 } // namespace merix::bench

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <vector>
@@ -16,7 +17,29 @@ struct FloorWork {
     bool durable = true;
 };
 
-// Seconds of wall time the work took.
-double timeFloor(const FloorWork& work);
+// Seconds of wall time, and of CPU time of the calling thread (user and system), that a
+// piece of work took. On a machine shared with others the CPU time is the steadier figure.
+struct Cost {
+    double wall = 0;
+    double cpu = 0;
+
+    Cost& operator+=(const Cost& other) {
+        wall += other.wall;
+        cpu += other.cpu;
+        return *this;
+    }
+};
+
+class Stopwatch {
+  public:
+    Stopwatch();
+    Cost elapsed() const;
+
+  private:
+    std::chrono::steady_clock::time_point m_wall;
+    double m_cpu;
+};
+
+Cost timeFloor(const FloorWork& work);
 
 } // namespace merix::bench

@@ -26,8 +26,7 @@ namespace {
 std::atomic<long long> g_heapNow{0};
 std::atomic<long long> g_heapPeak{0};
 
-void noteAlloc(void* p)
-{
+void noteAlloc(void* p) {
     if (!p)
         return;
     const long long now = g_heapNow += static_cast<long long>(malloc_usable_size(p));
@@ -38,8 +37,7 @@ void noteAlloc(void* p)
 
 } // namespace
 
-void* operator new(std::size_t n)
-{
+void* operator new(std::size_t n) {
     void* p = std::malloc(n ? n : 1);
     if (!p)
         throw std::bad_alloc();
@@ -48,27 +46,29 @@ void* operator new(std::size_t n)
 }
 // GCC cannot see that this delete pairs with the replaced new above.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept
-{
+void operator delete(void* p) noexcept {
     if (p)
         g_heapNow -= static_cast<long long>(malloc_usable_size(p));
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 namespace merix::bench {
 namespace {
 
 class SilentPrompter : public Prompter {
-public:
+  public:
     void inform(const std::string& text) override { throw std::runtime_error(text); }
     bool ask(const std::string&) override { return false; }
 };
 
-double megabytes(double bytes) { return bytes / (1024.0 * 1024.0); }
+double megabytes(double bytes) {
+    return bytes / (1024.0 * 1024.0);
+}
 
-long currentRssBytes()
-{
+long currentRssBytes() {
     long pages = 0;
     long resident = 0;
     if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
@@ -79,8 +79,7 @@ long currentRssBytes()
     return resident * ::sysconf(_SC_PAGESIZE);
 }
 
-long peakRssBytes()
-{
+long peakRssBytes() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss * 1024L;
@@ -88,8 +87,7 @@ long peakRssBytes()
 
 // Everything mode counts the command file written; the changes modes count the two
 // document files walked.
-void run(benchmark::State& state, int option)
-{
+void run(benchmark::State& state, int option) {
     BenchSet& s = benchSet();
     SilentPrompter prompter;
     const long rssBefore = currentRssBytes();
@@ -113,12 +111,15 @@ void run(benchmark::State& state, int option)
     state.counters["limit_MB"] = megabytes(4.0 * (s.documentBytes + s.catalogBytes));
 }
 
-void BM_GenerateEverything(benchmark::State& state) { run(state, kEverything); }
-void BM_GenerateChangesSinceLastUpload(benchmark::State& state) { run(state, kChangesSinceLastUpload); }
+void BM_GenerateEverything(benchmark::State& state) {
+    run(state, kEverything);
+}
+void BM_GenerateChangesSinceLastUpload(benchmark::State& state) {
+    run(state, kChangesSinceLastUpload);
+}
 
 // What the editor does at Open before anything is generated: catalogs, then the document.
-void BM_OpenDocument(benchmark::State& state)
-{
+void BM_OpenDocument(benchmark::State& state) {
     BenchSet& s = benchSet();
     SilentPrompter prompter;
     for (auto _ : state) {
@@ -128,12 +129,16 @@ void BM_OpenDocument(benchmark::State& state)
             state.SkipWithError("open failed");
         benchmark::DoNotOptimize(doc.macros.data());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(s.documentBytes + s.catalogBytes) * state.iterations());
+    state.SetBytesProcessed(static_cast<int64_t>(s.documentBytes + s.catalogBytes) *
+                            state.iterations());
 }
 
 BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_GenerateEverything)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK(BM_GenerateChangesSinceLastUpload)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_GenerateChangesSinceLastUpload)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->UseRealTime();
 
 } // namespace
 } // namespace merix::bench
