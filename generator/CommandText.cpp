@@ -4,10 +4,11 @@
 
 namespace merix {
 
-CommandText& CommandText::operator<<(int value) { return *this << static_cast<long>(value); }
+CommandText& CommandText::operator<<(int value) {
+    return *this << static_cast<long>(value);
+}
 
-CommandText& CommandText::operator<<(long value)
-{
+CommandText& CommandText::operator<<(long value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
@@ -27,8 +28,7 @@ void CommandText::append(std::string_view s) {
     m_room -= s.size();
 }
 
-void CommandText::flush()
-{
+void CommandText::flush() {
     if (m_sink && m_room < kChunk) {
         m_sink(std::string_view(m_buffer.data(), kChunk - m_room));
         m_room = kChunk;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -10,7 +11,7 @@ namespace merix {
 // sink it keeps the whole text; with one it hands the text over in large chunks, so a
 // big configuration never sits in memory twice.
 class CommandText {
-public:
+  public:
     using Sink = std::function<void(std::string_view)>;
 
     CommandText() = default;
@@ -22,10 +23,9 @@ public:
     CommandText& operator=(const CommandText&) = delete;
 
     // The writers append a few characters at a time, so the common case stays inline.
-    CommandText& operator<<(std::string_view s)
-    {
+    CommandText& operator<<(std::string_view s) {
         if (s.size() <= m_room) {
-            std::char_traits<char>::copy(m_buffer.data() + (kChunk - m_room), s.data(), s.size());
+            copy(m_buffer.data() + (kChunk - m_room), s.data(), s.size());
             m_room -= s.size();
         } else {
             append(s);
@@ -42,15 +42,32 @@ public:
     // Everything written so far when there is no sink.
     const std::string& text() const { return m_buffer; }
 
-private:
-  void append(std::string_view s);
+  private:
+    // Up to 16 bytes as two overlapping moves of a fixed size, which need no call; more
+    // through memcpy. Reads and writes only the n bytes given.
+    static void copy(char* to, const char* from, std::size_t n) {
+        if (n > 16) {
+            std::memcpy(to, from, n);
+        } else if (n >= 8) {
+            std::memcpy(to, from, 8);
+            std::memcpy(to + n - 8, from + n - 8, 8);
+        } else if (n >= 4) {
+            std::memcpy(to, from, 4);
+            std::memcpy(to + n - 4, from + n - 4, 4);
+        } else if (n > 0) {
+            to[0] = from[0];
+            to[n / 2] = from[n / 2];
+            to[n - 1] = from[n - 1];
+        }
+    }
+    void append(std::string_view s);
 
-  static constexpr std::size_t kChunk = 64 * 1024;
-  Sink m_sink;
-  // With a sink: a chunk of kChunk bytes of which the last m_room are free. Without one:
-  // the whole text, grown as it comes, and m_room stays 0.
-  std::string m_buffer;
-  std::size_t m_room = 0;
+    static constexpr std::size_t kChunk = 64 * 1024;
+    Sink m_sink;
+    // With a sink: a chunk of kChunk bytes of which the last m_room are free. Without one:
+    // the whole text, grown as it comes, and m_room stays 0.
+    std::string m_buffer;
+    std::size_t m_room = 0;
 };
 
 } // namespace merix
