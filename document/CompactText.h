@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -46,9 +47,19 @@ class CompactText {
             assignOnHeap(text);
             return;
         }
-        std::uint64_t word = text.size() << 1 | 1u;
-        for (std::size_t i = 0; i < text.size(); ++i)
-            word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * (i + 1));
+        // The mark byte, then the characters moved in at most two fixed-size steps.
+        unsigned char bytes[8] = {static_cast<unsigned char>(text.size() << 1 | 1u)};
+        const std::size_t n = text.size();
+        if (n >= 4) {
+            std::memcpy(bytes + 1, text.data(), 4);
+            std::memcpy(bytes + 1 + n - 4, text.data() + n - 4, 4);
+        } else if (n > 0) {
+            bytes[1] = static_cast<unsigned char>(text[0]);
+            bytes[1 + n / 2] = static_cast<unsigned char>(text[n / 2]);
+            bytes[n] = static_cast<unsigned char>(text[n - 1]);
+        }
+        std::uint64_t word;
+        std::memcpy(&word, bytes, sizeof word);
         release();
         m_word = word;
     }
