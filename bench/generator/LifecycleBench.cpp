@@ -31,8 +31,9 @@ class ChooseDocument : public FileChooser {
     std::string m_path;
 };
 
-// Runs step on a new editor per iteration; making and dropping the editor is not timed.
-template <typename Step> void inFreshEditor(benchmark::State& state, Step step) {
+// Runs step on a new editor per iteration, empty or holding the set already (the step then
+// replaces it); making that editor and dropping the last one is not timed.
+template <typename Step> void inEditor(benchmark::State& state, bool holdingTheSet, Step step) {
     const BenchSet& s = benchSet();
     NoPrompter prompter;
     ChooseDocument chooser(s.documentPath().string());
@@ -41,6 +42,8 @@ template <typename Step> void inFreshEditor(benchmark::State& state, Step step) 
         state.PauseTiming();
         editor = std::make_unique<CVeskDoc>(prompter, chooser);
         editor->document().setStartupDirectory(s.dir.string());
+        if (holdingTheSet && !editor->openDocument())
+            state.SkipWithError("the set does not open");
         state.ResumeTiming();
         if (!step(*editor))
             state.SkipWithError("the lifecycle step failed");
@@ -48,17 +51,31 @@ template <typename Step> void inFreshEditor(benchmark::State& state, Step step) 
     state.SetBytesProcessed(static_cast<int64_t>(s.inputBytes()) * state.iterations());
 }
 
-void BM_EditorOpen(benchmark::State& state) {
-    inFreshEditor(state, [](CVeskDoc& editor) { return editor.openDocument(); });
+bool open(CVeskDoc& editor) {
+    return editor.openDocument();
+}
+// New loads the catalogs and writes the reference and initialization copies.
+bool makeNew(CVeskDoc& editor) {
+    return editor.newDocument();
 }
 
-// New loads the catalogs and writes the reference and initialization copies.
+void BM_EditorOpen(benchmark::State& state) {
+    inEditor(state, false, open);
+}
 void BM_EditorNew(benchmark::State& state) {
-    inFreshEditor(state, [](CVeskDoc& editor) { return editor.newDocument(); });
+    inEditor(state, false, makeNew);
+}
+void BM_EditorOpenOverTheSet(benchmark::State& state) {
+    inEditor(state, true, open);
+}
+void BM_EditorNewOverTheSet(benchmark::State& state) {
+    inEditor(state, true, makeNew);
 }
 
 BENCHMARK(BM_EditorOpen)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_EditorNew)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_EditorOpenOverTheSet)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_EditorNewOverTheSet)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 } // namespace merix::bench
