@@ -57,7 +57,7 @@ for t in "${targets[@]}"; do
     fi
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n1)
-    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n1 | cut -d' ' -f2)
+    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n1 | cut -d' ' -f2 || true)
     printf '%-22s %8s %12s %8s %6s  %s\n' "$t" "$seconds" "${execs:--}" "${rate:--}" "${cov:--}" "$result"
 done
 exit $status
