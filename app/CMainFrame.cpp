@@ -2,8 +2,10 @@
 
 #include "app/AboutBox.h"
 #include "app/CVeskView.h"
+#include "app/CommandFileReview.h"
 #include "app/HelpWindow.h"
 #include "app/LockIndicators.h"
+#include "app/ReportPrinting.h"
 #include "document/DocumentLifecycle.h"
 
 #include <QAction>
@@ -48,7 +50,8 @@ void renderView(QWidget* view, QPrinter* printer) {
 } // namespace
 
 CMainFrame::CMainFrame(CVeskDoc& doc, Prompter& prompter, BusyIndicator* busy)
-    : m_doc(doc), m_view(new CVeskView(doc, prompter, busy, m_pointer, this)) {
+    : m_doc(doc), m_prompter(prompter), m_busy(busy),
+      m_view(new CVeskView(doc, prompter, busy, m_pointer, this)) {
     initShellResources();
     setAttribute(Qt::WA_Hover);
     setWindowIcon(QIcon(QStringLiteral(":/icons/merix.png")));
@@ -102,6 +105,12 @@ void CMainFrame::createCommands() {
     connect(addCommand(QStringLiteral("Save &As..."), QString(),
                        QStringLiteral("Save the active document with a new name")),
             &QAction::triggered, this, [this] { m_doc.saveAs(); });
+    connect(addCommand(QStringLiteral("Review &Command File..."), QString(),
+                       QStringLiteral("Show what the next upload sends, line by line, in words")),
+            &QAction::triggered, this, &CMainFrame::reviewCommandFile);
+    connect(addCommand(QStringLiteral("Print Con&figuration Report..."), QString(),
+                       QStringLiteral("Print the whole configuration, or save it as PDF")),
+            &QAction::triggered, this, &CMainFrame::printConfigurationReport);
     connect(addCommand(QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("document-print"),
                        QStringLiteral("Print the active document"), {K(Qt::CTRL | Qt::Key_P)}),
             &QAction::triggered, this, &CMainFrame::print);
@@ -187,7 +196,10 @@ void CMainFrame::createMenus() {
     for (const char* n : {"New", "Open...", "Save", "Save As..."})
         add(file, n);
     file->addSeparator();
-    for (const char* n : {"Print...", "Print Preview", "Print Setup..."})
+    add(file, "Review Command File...");
+    file->addSeparator();
+    for (const char* n :
+         {"Print...", "Print Preview", "Print Setup...", "Print Configuration Report..."})
         add(file, n);
     file->addSeparator();
     add(file, "Exit");
@@ -258,6 +270,14 @@ QPrinter& CMainFrame::printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
+}
+
+void CMainFrame::reviewCommandFile() {
+    runCommandFileReview(m_doc.document(), m_prompter, m_busy, this);
+}
+
+void CMainFrame::printConfigurationReport() {
+    ReportPrinting(m_prompter, m_busy).run(m_doc.document(), printer(), this);
 }
 
 void CMainFrame::print() {

@@ -48,6 +48,8 @@ class CMainFrame final : public QMainWindow {
                         const QList<QKeySequence>& keys = {});
     void showTitle(const std::string& title);
 
+    void reviewCommandFile();
+    void printConfigurationReport();
     void print();
     void printPreview();
     void printSetup();
@@ -56,6 +58,8 @@ class CMainFrame final : public QMainWindow {
     QPrinter& printer();
 
     CVeskDoc& m_doc;
+    Prompter& m_prompter;
+    BusyIndicator* m_busy;
     PointerOverMain m_pointer;
     CVeskView* m_view;
     QToolBar* m_toolBar = nullptr;

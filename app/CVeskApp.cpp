@@ -5,6 +5,7 @@
 #include "app/QtFileChooser.h"
 #include "app/QtPrompter.h"
 #include "document/DocumentLifecycle.h"
+#include "screens/AccessibleComboBox.h"
 
 #include <QDir>
 #include <QPalette>
@@ -22,6 +23,7 @@ void applyDialogColours() {
 }
 
 CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv) {
+    installAccessibleComboBoxes();
     setOrganizationName(QStringLiteral("MERIX"));
     setApplicationName(QStringLiteral("MERIX editor"));
     setApplicationVersion(QStringLiteral("1.5"));

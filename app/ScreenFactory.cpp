@@ -1,6 +1,8 @@
 #include "app/ScreenFactory.h"
 
+#include "screens/SchedulerScreen.h"
 #include "screens/TimersScreen.h"
+#include "screens/UsersScreen.h"
 
 namespace merix {
 
@@ -8,6 +10,10 @@ EditingScreen* createScreen(ScreenId screen, const ScreenContext& context, QWidg
     switch (screen) {
     case ScreenId::Timers:
         return new TimersScreen(context, parent);
+    case ScreenId::Users:
+        return new UsersScreen(context, parent);
+    case ScreenId::Scheduler:
+        return new SchedulerScreen(context, parent);
     default:
         return nullptr;
     }

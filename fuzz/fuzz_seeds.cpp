@@ -83,6 +83,7 @@ bool documentSeeds()
     const std::string text = documentText(doc);
     seed("fuzz_document", "sample.mrx", text);
     seed("fuzz_document", "short.mrx", shortened(text));
+    seed("fuzz_diff", "pair.mrx", shortened(text) + '\0' + shortened(text));
 
     // The command file of that document, everything in it, and the side files.
     doc.setDocumentPath(fuzz::scratchPath("sample.mrx"));
@@ -95,6 +96,8 @@ bool documentSeeds()
         std::size_t end = commands.find('\n', std::min(start + 3000, commands.size()));
         end = end == std::string::npos ? commands.size() : end + 1;
         seed("fuzz_command_lines", "sample-" + std::to_string(n) + ".CMD", commands.substr(start, end - start));
+        seed("fuzz_explained_command_file", "sample-" + std::to_string(n) + ".CMD",
+             commands.substr(start, end - start));
         start = end;
     }
     seed("fuzz_command_lines", "BEFORE.CMD", std::string(beforeFileTemplate()));
@@ -122,6 +125,11 @@ void answerSeeds()
 {
     seed("fuzz_link_answers", "prompt", std::string("\r\nDTMF>OK\r\nDTMF>\r\nDTMF>OK\r\nDTMF>"));
     seed("fuzz_link_answers", "modem", "\x01" "5551234" "\x00" "CONNECT 9600\r\n" "\x00\r\nDTMF>"s + std::string(8, '\0'));
+    // ser2net's opening, its answers to the line settings, and data with an IAC in it.
+    seed("fuzz_telnet", "ser2net",
+         "\x03\xff\xfb\x03\xff\xfd\x03\xff\xfb\x01\xff\xfe\x01\xff\xfd\x00\xff\xfb\x00\xff\xfd,"
+         "\xff\xfa,e\x00\x00\x09\x60\xff\xf0\xff\xfa,f\x08\xff\xf0\xff\xfa,g\x01\xff\xf0"
+         "\xff\xfa,h\x01\xff\xf0N1 \xff\xff\r\nOK\r\nDTMF>"s);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "document/Prompter.h"
 #include "document/SideFiles.h"
 #include "generator/ChangeDetection.h"
+#include "generator/GeneratorRun.h"
+#include "generator/LineExplainer.h"
 #include "generator/LookupTables.h"
 #include "generator/SectionWriters.h"
 #include "generator/TextFileOutput.h"
@@ -14,11 +16,6 @@
 namespace merix {
 
 namespace {
-
-constexpr const char* kPreamble = ";set macro 206 to OK\n"
-                                  "N053 206 032 OK\n\n"
-                                  ";set enter key to !\n"
-                                  "N078 400 !\n\n";
 
 bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
@@ -31,27 +28,6 @@ CommandFileResult failed(Prompter& prompter, std::string message)
 {
     prompter.inform(message);
     return {std::string(), std::move(message)};
-}
-
-// The change flags against the copy the option chooses; everything is written for the
-// option "everything" and when that copy is missing.
-struct Comparison {
-    bool documentUnreadable = false;
-    DocumentChanges changes;
-};
-
-Comparison compareWithCopy(const ConfigDocument& doc, int uploadOption)
-{
-    if (uploadOption != kChangesSinceLastUpload && uploadOption != kChangesSinceInitialization)
-        return {};
-    const std::string copy = uploadOption == kChangesSinceLastUpload ? referenceCopyPath(doc.documentPath())
-                                                                    : initCopyPath(doc.documentPath());
-    if (!fileExists(copy))
-        return {};
-    auto changes = compareDocumentFiles(doc.documentPath(), copy);
-    if (!changes)
-        return {true, {}};
-    return {false, std::move(*changes)};
 }
 
 // The word and CW tables, or the message for the first of cw.cfg and wordlist.cfg that
@@ -94,6 +70,24 @@ AccessModeTable loadAccessModes(const ConfigDocument& doc)
     return list ? AccessModeTable(*list) : AccessModeTable();
 }
 
+void explainPreamble(CommandText& out, const char* label, const char* value)
+{
+    if (LineExplainer* x = out.explainer())
+        x->explain({std::string(kPreambleSection), label, {{"", value, std::nullopt}}});
+}
+
+// Always first: the controller's OK macro and enter key, which the upload relies on.
+void writePreamble(CommandText& out)
+{
+    out << ";set macro 206 to OK\n"
+        << "N053 206 032 OK";
+    explainPreamble(out, "Macro 206", "OK");
+    out << "\n\n;set enter key to !\n"
+        << "N078 400 !";
+    explainPreamble(out, "Enter key", "!");
+    out << "\n\n";
+}
+
 // The sections after the timers; the message when a lookup list is missing.
 std::string writeBody(CommandText& out, const ConfigDocument& doc, const DocumentChanges& changes)
 {
@@ -116,8 +110,41 @@ std::string writeBody(CommandText& out, const ConfigDocument& doc, const Documen
 
 } // namespace
 
+std::optional<std::string> comparedCopyPath(const ConfigDocument& doc, int uploadOption)
+{
+    if (uploadOption != kChangesSinceLastUpload && uploadOption != kChangesSinceInitialization)
+        return std::nullopt;
+    std::string copy = uploadOption == kChangesSinceLastUpload ? referenceCopyPath(doc.documentPath())
+                                                              : initCopyPath(doc.documentPath());
+    if (!fileExists(copy))
+        return std::nullopt;
+    return copy;
+}
+
+// Everything is written for the option "everything" and when the chosen copy is missing.
+std::optional<DocumentChanges> compareWithCopy(const ConfigDocument& doc, int uploadOption)
+{
+    const auto copy = comparedCopyPath(doc, uploadOption);
+    if (!copy)
+        return DocumentChanges{};
+    return compareDocumentFiles(doc.documentPath(), *copy);
+}
+
+std::string writeCommandText(CommandText& out, const ConfigDocument& doc, const DocumentChanges& changes)
+{
+    writePreamble(out);
+    writeTimerSection(out, doc, changes.timers);
+    return writeBody(out, doc, changes);
+}
+
 CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
                                       BusyIndicator* busy)
+{
+    return generateCommandFile(doc, uploadOption, prompter, busy, nullptr);
+}
+
+CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
+                                      BusyIndicator* busy, LineExplainer* explainer)
 {
     BusyGuard guard(busy);
     const std::string path = commandFilePath(doc.documentPath());
@@ -125,15 +152,14 @@ CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOptio
     if (std::string error = file.create(path); !error.empty())
         return failed(prompter, std::move(error));
 
-    const Comparison comparison = compareWithCopy(doc, uploadOption);
-    if (comparison.documentUnreadable)
+    const std::optional<DocumentChanges> changes = compareWithCopy(doc, uploadOption);
+    if (!changes)
         return failed(prompter, "Unable to open the document file " + doc.documentPath() +
                                     " to find what changed.  No command file was written.");
 
     CommandText out([&file](std::string_view chunk) { file.write(chunk); });
-    out << kPreamble;
-    writeTimerSection(out, doc, comparison.changes.timers);
-    const std::string missing = writeBody(out, doc, comparison.changes);
+    out.setExplainer(explainer);
+    const std::string missing = writeCommandText(out, doc, *changes);
     out.flush();
     // A missing lookup list still leaves the file holding what was written before it.
     if (!missing.empty())

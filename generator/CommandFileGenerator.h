@@ -7,6 +7,7 @@ namespace merix {
 class ConfigDocument;
 class Prompter;
 class BusyIndicator;
+class LineExplainer;
 
 // The upload options that choose what the command file holds.
 inline constexpr int kChangesSinceLastUpload = 0;   // compare with the .REF copy
@@ -31,5 +32,8 @@ struct CommandFileResult {
 // startup directory. Shows the busy indicator for the duration.
 CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
                                       BusyIndicator* busy = nullptr);
+// The same, telling the explainer every line written and what it sets.
+CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
+                                      BusyIndicator* busy, LineExplainer* explainer);
 
 } // namespace merix

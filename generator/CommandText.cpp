@@ -1,5 +1,7 @@
 #include "generator/CommandText.h"
 
+#include "generator/LineExplainer.h"
+
 #include <charconv>
 
 namespace merix {
@@ -12,6 +14,10 @@ CommandText& CommandText::operator<<(long value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+}
+
+void CommandText::tellExplainer(std::string_view s) {
+    m_explainer->append(s);
 }
 
 void CommandText::append(std::string_view s) {

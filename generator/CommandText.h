@@ -7,6 +7,8 @@
 
 namespace merix {
 
+class LineExplainer;
+
 // The command file as the section writers produce it, with "\n" line ends. Without a
 // sink it keeps the whole text; with one it hands the text over in large chunks, so a
 // big configuration never sits in memory twice.
@@ -24,6 +26,8 @@ class CommandText {
 
     // The writers append a few characters at a time, so the common case stays inline.
     CommandText& operator<<(std::string_view s) {
+        if (m_explainer)
+            tellExplainer(s);
         if (s.size() <= m_room) {
             copy(m_buffer.data() + (kChunk - m_room), s.data(), s.size());
             m_room -= s.size();
@@ -39,6 +43,10 @@ class CommandText {
     CommandText& operator<<(long value);
 
     void flush();
+
+    // While set, the explainer sees every line written and takes what writers say of them.
+    void setExplainer(LineExplainer* explainer) { m_explainer = explainer; }
+    LineExplainer* explainer() const { return m_explainer; }
     // Everything written so far when there is no sink.
     const std::string& text() const { return m_buffer; }
 
@@ -61,6 +69,7 @@ class CommandText {
         }
     }
     void append(std::string_view s);
+    void tellExplainer(std::string_view s);
 
     static constexpr std::size_t kChunk = 64 * 1024;
     Sink m_sink;
@@ -68,6 +77,7 @@ class CommandText {
     // the whole text, grown as it comes, and m_room stays 0.
     std::string m_buffer;
     std::size_t m_room = 0;
+    LineExplainer* m_explainer = nullptr;
 };
 
 } // namespace merix

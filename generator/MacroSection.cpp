@@ -2,11 +2,53 @@
 
 #include "document/ConfigDocument.h"
 #include "generator/Formatting.h"
+#include "generator/LineExplainer.h"
+#include "generator/ValueWords.h"
 
 namespace merix {
 
-void writeMacroSection(CommandText& out, const ConfigDocument& doc, const SectionChanges& changed)
-{
+namespace {
+
+// Lines without a command number are never sent, so they are not counted either.
+std::size_t sentLines(const MacroEntry& m) {
+    std::size_t n = 0;
+    for (const MacroLine& line : m.lines)
+        n += line.commandNumber.empty() ? 0 : 1;
+    return n;
+}
+
+// The n-th sent line (from 0) in words, "none" past the last.
+std::string sentLineWords(const MacroEntry& m, std::size_t n, const CatalogLabels& labels) {
+    for (const MacroLine& line : m.lines) {
+        if (line.commandNumber.empty())
+            continue;
+        if (n-- == 0)
+            return commandWords(line.commandNumber, line.parameters, labels);
+    }
+    return "none";
+}
+
+// The start of the macro (n empty) or its n-th sent line.
+void explainMacro(CommandText& out, const ConfigDocument& doc, std::size_t i,
+                  std::optional<std::size_t> n) {
+    LineExplainer* x = out.explainer();
+    if (!x)
+        return;
+    const MacroEntry& m = doc.macros[i];
+    const CatalogLabels& labels = x->labels();
+    auto e = EntryExplainer(kMacrosSection, CatalogLabels::pick(labels.macros, i, m.key.view()), m,
+                            x->before(&ConfigDocument::macros, i));
+    if (n)
+        e.field("line " + std::to_string(*n + 1),
+                [&](const MacroEntry& v) { return sentLineWords(v, *n, labels); });
+    else
+        e.field("lines", [](const MacroEntry& v) { return std::to_string(sentLines(v)); });
+    x->explain(e.done());
+}
+
+} // namespace
+
+void writeMacroSection(CommandText& out, const ConfigDocument& doc, const SectionChanges& changed) {
     out << "\n;set up macros\n";
     bool any = false;
     for (std::size_t i = 0; i < doc.macros.size(); ++i) {
@@ -19,11 +61,14 @@ void writeMacroSection(CommandText& out, const ConfigDocument& doc, const Sectio
         const std::string number = m.key.size() > 5 ? m.key.str().substr(5, 4) : std::string();
         out << ";program macro " << number << '\n';
         out << "N055 " << number;
+        explainMacro(out, doc, i, std::nullopt);
+        std::size_t sent = 0;
         for (const MacroLine& line : m.lines) {
             if (line.commandNumber.empty())
                 continue;
             out << "\nN056 " << number << ' ' << padByLength(line.commandNumber) << ' '
                 << line.parameters.view();
+            explainMacro(out, doc, i, sent++);
         }
     }
     if (any)

@@ -62,13 +62,13 @@ bool ControllerLink::configurePort(const std::string& baudRate)
     PortConfig config;
     config.readTimeoutMs = m_timings.readTimeoutMs;
     config.writeTimeoutMs = m_timings.writeTimeoutMs;
-    config.mode = modeString(baudRate);
+    config.line = controllerLineSettings(baudRate);
     const ConfigureResult result = m_port.configure(config);
     if (result == ConfigureResult::Ok) {
         m_port.purge();
         return true;
     }
-    report(result == ConfigureResult::BadModeString ? kBufferStructure : kCannotSetState);
+    report(result == ConfigureResult::BadSettings ? kBufferStructure : kCannotSetState);
     closePort();
     show(kUnableToConnect);
     return false;

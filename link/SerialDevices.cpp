@@ -1,5 +1,7 @@
 #include "link/SerialDevices.h"
 
+#include "link/NetworkFailures.h"
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -9,20 +11,17 @@ namespace merix {
 
 namespace {
 
-bool startsWith(const std::string& s, const char* prefix)
-{
+bool startsWith(const std::string& s, const char* prefix) {
     return s.rfind(prefix, 0) == 0;
 }
 
-bool hasHardware(const std::filesystem::path& sysEntry)
-{
+bool hasHardware(const std::filesystem::path& sysEntry) {
     std::ifstream type(sysEntry / "type");
     int t = 0;
     return type >> t && t != 0;
 }
 
-bool isSerialName(const std::string& name, const std::filesystem::path& sysEntry)
-{
+bool isSerialName(const std::string& name, const std::filesystem::path& sysEntry) {
     for (const char* p : {"ttyUSB", "ttyACM", "ttyAMA", "ttyXRUSB", "rfcomm"})
         if (startsWith(name, p))
             return true;
@@ -31,8 +30,8 @@ bool isSerialName(const std::string& name, const std::filesystem::path& sysEntry
 
 } // namespace
 
-std::vector<std::string> listSerialDevices(const std::string& sysClassTty, const std::string& devDir)
-{
+std::vector<std::string> listSerialDevices(const std::string& sysClassTty,
+                                           const std::string& devDir) {
     std::vector<std::string> found;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(sysClassTty, ec)) {
@@ -48,8 +47,7 @@ std::vector<std::string> listSerialDevices(const std::string& sysClassTty, const
 }
 
 std::string openFailureReason(const OpenResult& result, const std::string& device,
-                              const std::vector<std::string>& presentDevices)
-{
+                              const std::vector<std::string>& presentDevices) {
     switch (result.error) {
     case OpenError::PermissionDenied:
         return "Permission denied on " + device +
@@ -71,12 +69,13 @@ std::string openFailureReason(const OpenResult& result, const std::string& devic
     case OpenError::Other:
     case OpenError::None:
         break;
+    default:
+        return networkFailureReason(result, device);
     }
     return device + ": " + std::strerror(result.systemError) + ".";
 }
 
-std::string unmappedPortReason(const std::string& portName)
-{
+std::string unmappedPortReason(const std::string& portName) {
     return "No device is set for " + portName + ".";
 }
 

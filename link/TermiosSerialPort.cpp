@@ -15,8 +15,7 @@ namespace merix {
 
 namespace {
 
-OpenError classify(int err)
-{
+OpenError classify(int err) {
     switch (err) {
     case ENOENT:
     case ENODEV:
@@ -35,15 +34,13 @@ OpenError classify(int err)
     }
 }
 
-std::int64_t monotonicMs()
-{
+std::int64_t monotonicMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 // Waits for the events until the deadline; 0 on time-out, -1 on error, else the revents.
-int waitFor(int fd, short events, std::int64_t deadline)
-{
+int waitFor(int fd, short events, std::int64_t deadline) {
     for (;;) {
         const std::int64_t left = deadline - monotonicMs();
         pollfd p{fd, events, 0};
@@ -60,13 +57,11 @@ int waitFor(int fd, short events, std::int64_t deadline)
 
 TermiosSerialPort::TermiosSerialPort() = default;
 
-TermiosSerialPort::~TermiosSerialPort()
-{
+TermiosSerialPort::~TermiosSerialPort() {
     close();
 }
 
-OpenResult TermiosSerialPort::open(const std::string& device)
-{
+OpenResult TermiosSerialPort::open(const std::string& device) {
     close();
     // O_NONBLOCK: the open must not wait for carrier detect on a modem line.
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -89,20 +84,18 @@ OpenResult TermiosSerialPort::open(const std::string& device)
     return {};
 }
 
-ConfigureResult TermiosSerialPort::configure(const PortConfig& config)
-{
+ConfigureResult TermiosSerialPort::configure(const PortConfig& config) {
     m_readTimeoutMs = config.readTimeoutMs;
     m_writeTimeoutMs = config.writeTimeoutMs;
-    const auto settings = parseModeString(config.mode);
-    if (!settings)
-        return ConfigureResult::BadModeString;
+    if (!isValid(config.line))
+        return ConfigureResult::BadSettings;
     termios current{};
     if (m_fd < 0 || ::tcgetattr(m_fd, &current) != 0)
         return ConfigureResult::CannotApply;
     if (!m_saved)
         m_saved = std::make_unique<termios>(current);
     termios wanted = current;
-    if (!applyLineSettings(wanted, *settings) || ::tcsetattr(m_fd, TCSANOW, &wanted) != 0)
+    if (!applyLineSettings(wanted, config.line) || ::tcsetattr(m_fd, TCSANOW, &wanted) != 0)
         return ConfigureResult::CannotApply;
     // tcsetattr succeeds when any part was taken; make sure the speed was.
     termios now{};
@@ -111,14 +104,12 @@ ConfigureResult TermiosSerialPort::configure(const PortConfig& config)
     return ConfigureResult::Ok;
 }
 
-void TermiosSerialPort::purge()
-{
+void TermiosSerialPort::purge() {
     if (m_fd >= 0)
         ::tcflush(m_fd, TCIOFLUSH);
 }
 
-Transfer TermiosSerialPort::write(std::string_view bytes)
-{
+Transfer TermiosSerialPort::write(std::string_view bytes) {
     Transfer t;
     if (m_fd < 0)
         return t;
@@ -146,8 +137,7 @@ Transfer TermiosSerialPort::write(std::string_view bytes)
     return t;
 }
 
-Transfer TermiosSerialPort::read(char* buffer, std::size_t capacity)
-{
+Transfer TermiosSerialPort::read(char* buffer, std::size_t capacity) {
     Transfer t;
     if (m_fd < 0)
         return t;
@@ -176,8 +166,7 @@ Transfer TermiosSerialPort::read(char* buffer, std::size_t capacity)
     }
 }
 
-void TermiosSerialPort::close()
-{
+void TermiosSerialPort::close() {
     if (m_fd < 0)
         return;
     // Drop what is still queued: closing a real port otherwise waits for it to drain, which

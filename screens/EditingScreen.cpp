@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QSize>
 
 namespace merix {
 
@@ -51,12 +52,16 @@ void EditingScreen::finish(bool ok) {
     Q_EMIT screenClosed(m_id, ok);
 }
 
-void EditingScreen::resizeInDialogUnits(int width, int height) {
-    const QFontMetrics fm(font());
+QSize dialogUnitsToPixels(const QFont& font, int width, int height) {
+    const QFontMetrics fm(font);
     const int averageWidth = fm.horizontalAdvance(QStringLiteral(
                                  "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
                              52;
-    resize(width * averageWidth / 4, height * fm.height() / 8);
+    return QSize(width * averageWidth / 4, height * fm.height() / 8);
+}
+
+void EditingScreen::resizeInDialogUnits(int width, int height) {
+    resize(dialogUnitsToPixels(font(), width, height));
 }
 
 void EditingScreen::showCatalogNotice(const std::string& notice) const {

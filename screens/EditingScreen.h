@@ -5,8 +5,10 @@
 
 #include <QDialog>
 
+class QFont;
 class QHBoxLayout;
 class QPushButton;
+class QSize;
 
 namespace merix {
 
@@ -77,6 +79,10 @@ class EditingScreen : public QDialog {
 
 // A push button that Enter never presses: the screens have no default button.
 QPushButton* makeScreenButton(const QString& text);
+
+// A size in dialog units for a window in `font`: a quarter of the average character width
+// across and an eighth of the character height down, so layouts grow with the font.
+QSize dialogUnitsToPixels(const QFont& font, int width, int height);
 
 } // namespace merix
 

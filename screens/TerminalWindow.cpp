@@ -11,6 +11,7 @@
 #include "link/UploadSettings.h"
 #include "screens/Captions.h"
 #include "screens/ControllerOutputList.h"
+#include "screens/ReviewWindow.h"
 #include "screens/QtText.h"
 #include "screens/UploadFileScreen.h"
 #include "screens/UploadSession.h"
@@ -87,10 +88,11 @@ void TerminalWindow::buildControls() {
     m_disconnect = new QPushButton(QStringLiteral("&Disconnect"), this);
     m_all = new QPushButton(QStringLiteral("Connect/U&pload/Disconnect"), this);
     m_setup = new QPushButton(QStringLiteral("&Setup"), this);
+    m_review = new QPushButton(QStringLiteral("&Review"), this);
     m_ok = new QPushButton(QStringLiteral("&OK"), this);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {m_connect, m_upload, m_disconnect, m_all, m_setup})
+    for (QPushButton* b : {m_connect, m_upload, m_disconnect, m_all, m_setup, m_review})
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -112,6 +114,7 @@ void TerminalWindow::buildControls() {
     connect(m_disconnect, &QPushButton::clicked, this, &TerminalWindow::onDisconnect);
     connect(m_all, &QPushButton::clicked, this, &TerminalWindow::onConnectUploadDisconnect);
     connect(m_setup, &QPushButton::clicked, this, &TerminalWindow::onSetup);
+    connect(m_review, &QPushButton::clicked, this, &TerminalWindow::onReview);
     connect(m_ok, &QPushButton::clicked, this, &TerminalWindow::accept);
 }
 
@@ -202,6 +205,10 @@ void TerminalWindow::onSetup() {
     // A modem is hung up even when the user just switched to a direct connection.
     m_link->disconnect(noted.connectionType);
     m_output->addLine(kMustReconnect);
+}
+
+void TerminalWindow::onReview() {
+    reviewUploadSession(m_session, this);
 }
 
 void TerminalWindow::onUploadOtherFile() {

@@ -43,6 +43,7 @@ class TerminalWindow final : public QDialog {
     QPushButton* disconnectButton() const { return m_disconnect; }
     QPushButton* connectUploadDisconnectButton() const { return m_all; }
     QPushButton* setupButton() const { return m_setup; }
+    QPushButton* reviewButton() const { return m_review; }
     QPushButton* okButton() const { return m_ok; }
 
     void done(int result) override;
@@ -65,6 +66,7 @@ class TerminalWindow final : public QDialog {
     void onUploadCommandFiles();
     void onConnectUploadDisconnect();
     void onSetup();
+    void onReview();
     void onUploadOtherFile();
     void onCommandChanged();
     void sendTypedCommand();
@@ -84,6 +86,7 @@ class TerminalWindow final : public QDialog {
     QPushButton* m_disconnect = nullptr;
     QPushButton* m_all = nullptr;
     QPushButton* m_setup = nullptr;
+    QPushButton* m_review = nullptr;
     QPushButton* m_ok = nullptr;
 
     std::unique_ptr<SerialPort> m_port;

@@ -252,7 +252,8 @@ bool TimersScreen::acceptEdits() {
 }
 
 void TimersScreen::cancelEdits() {
-    if (hasCurrent())
+    // After a New or Open not yet shown, the saved length is the old document's.
+    if (hasCurrent() && !m_doc.refreshFlag(ScreenId::Timers))
         currentTimer().length = m_savedLength;
     m_info.clear();
 }

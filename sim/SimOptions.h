@@ -5,8 +5,15 @@
 
 namespace merix::sim {
 
+// Where a network client reaches the simulator, instead of a pseudo-terminal.
+struct ListenPort {
+    bool telnet = false; // rfc2217: Telnet with serial port control; else raw TCP
+    int port = 0;        // 0: any free port
+};
+
 struct SimOptions {
-    std::string link;          // a symbolic link to the pseudo-terminal, if wanted
+    std::string link; // a symbolic link to the pseudo-terminal, if wanted
+    std::optional<ListenPort> listen;
     bool modem = false;        // a Hayes modem in front of the controller
     bool noOk = false;         // answers lack "OK"
     bool silent = false;       // never answers

@@ -1,9 +1,12 @@
 #include "sim/Simulator.h"
 
+#include "sim/ComPortServer.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <poll.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -13,13 +16,16 @@ namespace {
 
 constexpr std::size_t kLineLimit = 4096;
 
-std::int64_t ms(int milliseconds)
-{
+std::int64_t ms(int milliseconds) {
     return static_cast<std::int64_t>(milliseconds) * 1000000;
 }
 
-std::string upper(std::string s)
-{
+bool isSocket(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
+std::string upper(std::string s) {
     for (char& c : s)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
@@ -27,22 +33,22 @@ std::string upper(std::string s)
 
 } // namespace
 
-Simulator::Simulator(int masterFd, const SimOptions& options)
-    : m_fd(masterFd), m_options(options), m_pacer(options.baud), m_online(!options.modem), m_silent(options.silent)
-{
+Simulator::Simulator(int fd, const SimOptions& options, ComPortServer* telnet)
+    : m_fd(fd), m_options(options), m_telnet(telnet), m_pacer(options.baud, isSocket(fd)),
+      m_online(!options.modem), m_silent(options.silent) {
     if (!options.log.empty())
         m_log = std::fopen(options.log.c_str(), "a");
 }
 
-Simulator::~Simulator()
-{
+Simulator::~Simulator() {
     if (m_log)
         std::fclose(m_log);
 }
 
-void Simulator::run(int stopFd)
-{
+void Simulator::run(int stopFd) {
     char buffer[4096];
+    if (m_telnet && !m_pacer.send(m_fd, m_telnet->greeting()))
+        return;
     while (!m_failed) {
         int timeout = -1;
         if (m_escapeAtNs != 0) {
@@ -66,18 +72,31 @@ void Simulator::run(int stopFd)
             continue;
         if (got <= 0)
             return;
-        {
-            std::lock_guard lock(m_mutex);
-            m_bytes.append(buffer, static_cast<std::size_t>(got));
+        const std::string_view wire(buffer, static_cast<std::size_t>(got));
+        if (!m_telnet) {
+            onBytes(wire);
+            continue;
         }
-        m_pacer.startReceive();
-        for (ssize_t i = 0; i < got; ++i)
-            onByte(buffer[i], m_pacer.receiveByte());
+        std::string data;
+        std::string reply;
+        m_telnet->receive(wire, data, reply);
+        if (!reply.empty() && !m_pacer.send(m_fd, reply))
+            return;
+        onBytes(data);
     }
 }
 
-void Simulator::onByte(char c, std::int64_t atNs)
-{
+void Simulator::onBytes(std::string_view bytes) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_bytes.append(bytes);
+    }
+    m_pacer.startReceive();
+    for (const char c : bytes)
+        onByte(c, m_pacer.receiveByte());
+}
+
+void Simulator::onByte(char c, std::int64_t atNs) {
     if (m_options.modem && m_online)
         escapeByte(c, atNs);
     else
@@ -87,8 +106,7 @@ void Simulator::onByte(char c, std::int64_t atNs)
 
 // "+++" is the escape only with a guard time of silence before and after it; otherwise the
 // pluses are data for the controller.
-void Simulator::escapeByte(char c, std::int64_t atNs)
-{
+void Simulator::escapeByte(char c, std::int64_t atNs) {
     const bool quietBefore = atNs - m_lastByteNs >= ms(m_options.guardMs);
     if (c == '+' && m_pluses < 3 && (m_pluses > 0 || quietBefore)) {
         if (++m_pluses == 3)
@@ -101,8 +119,7 @@ void Simulator::escapeByte(char c, std::int64_t atNs)
     onLineByte(c);
 }
 
-void Simulator::completeEscape()
-{
+void Simulator::completeEscape() {
     m_pluses = 0;
     m_escapeAtNs = 0;
     m_online = false;
@@ -111,8 +128,7 @@ void Simulator::completeEscape()
     send("\r\nOK\r\n");
 }
 
-void Simulator::onLineByte(char c)
-{
+void Simulator::onLineByte(char c) {
     if (c == '\n')
         return;
     if (c != '\r') {
@@ -129,8 +145,7 @@ void Simulator::onLineByte(char c)
         modemLine(line);
 }
 
-void Simulator::controllerLine(const std::string& line)
-{
+void Simulator::controllerLine(const std::string& line) {
     if (m_silent)
         return;
     if (line.empty()) {
@@ -141,8 +156,7 @@ void Simulator::controllerLine(const std::string& line)
 }
 
 // A modem ignores whatever comes before "AT" on a command line, and lines without it.
-void Simulator::modemLine(const std::string& line)
-{
+void Simulator::modemLine(const std::string& line) {
     const std::string command = upper(line);
     const auto at = command.find("AT");
     if (at == std::string::npos)
@@ -157,8 +171,7 @@ void Simulator::modemLine(const std::string& line)
     send("\r\nOK\r\n");
 }
 
-void Simulator::answer(const std::string& text)
-{
+void Simulator::answer(const std::string& text) {
     const auto prompt = text.rfind("DTMF>");
     if (!m_options.splitPrompt || prompt == std::string::npos) {
         send(text);
@@ -169,14 +182,17 @@ void Simulator::answer(const std::string& text)
     send(std::string_view(text).substr(prompt + 2));
 }
 
-void Simulator::send(std::string_view bytes)
-{
+void Simulator::send(std::string_view bytes) {
+    std::string wire;
+    if (m_telnet) {
+        m_telnet->encode(bytes, wire);
+        bytes = wire;
+    }
     if (!m_pacer.send(m_fd, bytes))
         m_failed = true;
 }
 
-void Simulator::record(const std::string& line)
-{
+void Simulator::record(const std::string& line) {
     {
         std::lock_guard lock(m_mutex);
         m_lines.push_back(line);
@@ -188,14 +204,12 @@ void Simulator::record(const std::string& line)
     }
 }
 
-std::vector<std::string> Simulator::receivedLines() const
-{
+std::vector<std::string> Simulator::receivedLines() const {
     std::lock_guard lock(m_mutex);
     return m_lines;
 }
 
-std::string Simulator::receivedBytes() const
-{
+std::string Simulator::receivedBytes() const {
     std::lock_guard lock(m_mutex);
     return m_bytes;
 }

@@ -12,12 +12,16 @@
 
 namespace merix::sim {
 
+class ComPortServer;
+
 // A MERIX controller as far as the editor relies on one: a bare carriage return brings
 // "DTMF>", every command line its echo, "OK" and "DTMF>". Optionally a Hayes modem stands
 // in front of it, answering "ATDT" with "CONNECT" and "+++" (inside guard times) with "OK".
+// The line is a pseudo-terminal or a network client; with a ComPortServer the client speaks
+// Telnet with serial port control.
 class Simulator {
-public:
-    Simulator(int masterFd, const SimOptions& options);
+  public:
+    Simulator(int fd, const SimOptions& options, ComPortServer* telnet = nullptr);
     ~Simulator();
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
@@ -31,7 +35,8 @@ public:
     // Stops (or resumes) answering, as a controller that hangs would; safe from any thread.
     void setSilent(bool silent) { m_silent = silent; }
 
-private:
+  private:
+    void onBytes(std::string_view bytes);
     void onByte(char c, std::int64_t atNs);
     void onLineByte(char c);
     void escapeByte(char c, std::int64_t atNs);
@@ -44,6 +49,7 @@ private:
 
     int m_fd;
     SimOptions m_options;
+    ComPortServer* m_telnet;
     WirePacer m_pacer;
     std::FILE* m_log = nullptr;
     bool m_online; // false while the modem takes AT commands

@@ -8,8 +8,10 @@ namespace merix::sim {
 // Makes a pseudo-terminal as slow as a serial wire: ten bit times per byte (start, eight
 // data, stop) in each direction. A rate of 0 leaves it as fast as it is.
 class WirePacer {
-public:
-    explicit WirePacer(long baud);
+  public:
+    // A socket is written so that a client gone away fails the write instead of raising
+    // SIGPIPE.
+    explicit WirePacer(long baud, bool socket = false);
 
     static std::int64_t nowNs();
 
@@ -21,8 +23,11 @@ public:
     // Writes the bytes, each when the wire would have carried it. False when the line failed.
     bool send(int fd, std::string_view bytes);
 
-private:
+  private:
+    bool writeAll(int fd, std::string_view bytes) const;
+
     std::int64_t m_byteNs;
+    bool m_socket;
     std::int64_t m_rxFreeAt = 0;
     std::int64_t m_rxStart = 0;
     std::int64_t m_txFreeAt = 0;

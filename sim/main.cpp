@@ -1,4 +1,7 @@
-// merix-sim: a MERIX controller on a pseudo-terminal, for trying uploads without hardware.
+// merix-sim: a MERIX controller on a pseudo-terminal or a TCP port, for trying uploads
+// without hardware.
+#include "sim/NetworkListener.h"
+#include "sim/NetworkServer.h"
 #include "sim/PseudoTerminal.h"
 #include "sim/SimOptions.h"
 #include "sim/Simulator.h"
@@ -14,15 +17,13 @@ namespace {
 
 int g_stopPipe[2] = {-1, -1};
 
-void onSignal(int)
-{
+void onSignal(int) {
     const char c = 0;
     [[maybe_unused]] const ssize_t n = ::write(g_stopPipe[1], &c, 1);
 }
 
 // Replaces only a symbolic link of a previous run, never a real file.
-bool makeLink(const std::string& target, const std::string& link)
-{
+bool makeLink(const std::string& target, const std::string& link) {
     struct stat st {};
     if (::lstat(link.c_str(), &st) == 0) {
         if (!S_ISLNK(st.st_mode)) {
@@ -38,10 +39,35 @@ bool makeLink(const std::string& target, const std::string& link)
     return true;
 }
 
+bool catchSignals() {
+    if (::pipe2(g_stopPipe, O_CLOEXEC) != 0)
+        return false;
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGHUP, &sa, nullptr);
+    // A client that goes away fails our write; it must not end the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    return true;
+}
+
+int serveOnNetwork(const merix::sim::SimOptions& options) {
+    using namespace merix::sim;
+    NetworkListener listener(options.listen->port);
+    if (!listener.ok()) {
+        std::fprintf(stderr, "merix-sim: %s\n", listener.error().c_str());
+        return 1;
+    }
+    std::printf("%s://127.0.0.1:%d\n", options.listen->telnet ? "rfc2217" : "tcp", listener.port());
+    std::fflush(stdout);
+    serveNetwork(listener, options, g_stopPipe[0], stderr);
+    return 0;
+}
+
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     using namespace merix::sim;
     std::string error;
     const auto options = parseSimOptions(argc, argv, error);
@@ -49,6 +75,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n%s", error.c_str(), kSimUsage);
         return 2;
     }
+    if (!catchSignals())
+        return 1;
+    if (options->listen)
+        return serveOnNetwork(*options);
     PseudoTerminal pty;
     if (!pty.ok()) {
         std::fprintf(stderr, "merix-sim: %s\n", pty.error().c_str());
@@ -56,14 +86,6 @@ int main(int argc, char** argv)
     }
     if (!options->link.empty() && !makeLink(pty.devicePath(), options->link))
         return 1;
-    if (::pipe2(g_stopPipe, O_CLOEXEC) != 0)
-        return 1;
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGTERM, &sa, nullptr);
-    ::sigaction(SIGHUP, &sa, nullptr);
-
     std::printf("%s\n", pty.devicePath().c_str());
     std::fflush(stdout);
 

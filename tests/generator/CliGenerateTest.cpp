@@ -1,37 +1,15 @@
-#include "GeneratorFixture.h"
+#include "CliRunner.h"
 
 #include "document/DocumentFile.h"
 #include "document/SideFiles.h"
 #include "link/UploadSettings.h"
 
-#include <sys/wait.h>
-
 namespace merix::test {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& word) { return "'" + word + "'"; }
-
 class CliGenerate : public GeneratorFixture {
 protected:
-    CliRun cli(const std::string& words)
-    {
-        const auto out = dir() / "stdout.txt";
-        const auto err = dir() / "stderr.txt";
-        const std::string command = quoted(MERIX_CLI) + " generate " + words + " >" + quoted(out.string()) +
-                                    " 2>" + quoted(err.string());
-        const int raw = std::system(command.c_str());
-        CliRun run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = readWhole(out);
-        run.err = readWhole(err);
-        return run;
-    }
+    CliRun cli(const std::string& words) { return runCli(dir(), "generate " + words); }
     std::string document() const { return quoted(doc.documentPath()); }
     std::string catalogs() const { return " --catalogs " + quoted((dir() / "catalogs").string()); }
 
@@ -52,7 +30,7 @@ TEST_F(CliGenerate, UsageErrors)
     EXPECT_EQ(cli(document() + " --option").status, 2);
     const CliRun two = cli(document() + " " + document());
     EXPECT_EQ(two.status, 2);
-    EXPECT_EQ(two.err, "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all]\n");
+    EXPECT_EQ(two.err, "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all] [--explain]\n");
 }
 
 TEST_F(CliGenerate, AllWritesEverythingAndLastOnlyTheFrameAfterNew)

@@ -58,7 +58,7 @@ TEST_F(ScriptedLink, ProductTimingsReachThePort)
     port.reads.push_back({true, "DTMF>"});
     ASSERT_TRUE(link.connect(settings));
     EXPECT_EQ(port.device, "/dev/ttyS0");
-    EXPECT_EQ(port.config.mode, "baud=9600 parity=N data=8 stop=1");
+    EXPECT_EQ(port.config.line, (LineSettings{9600, 8, Parity::None, 1}));
     EXPECT_EQ(port.config.readTimeoutMs, 1000);
     EXPECT_EQ(port.config.writeTimeoutMs, 1000);
     EXPECT_EQ(port.config.inputQueue, 1000u);

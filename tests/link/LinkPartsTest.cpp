@@ -95,25 +95,26 @@ TEST(Response, AwaitedTextsAreFoundAcrossReadsAndBeyondTheCapacity)
     EXPECT_EQ(r.readCount(), 1);
 }
 
-TEST(LineSettings, ModeStrings)
+// The baud rate text of the upload settings, in the controller's framing; a text that is no
+// whole positive number gives settings every port refuses.
+TEST(LineSettings, FromTheUploadSettingsBaudRate)
 {
-    const auto s = parseModeString(modeString("2400"));
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->baud, 2400);
-    EXPECT_EQ(s->parity, 'N');
-    EXPECT_EQ(s->dataBits, 8);
-    EXPECT_EQ(s->stopBits, 1);
-    EXPECT_EQ(modeString("9600"), "baud=9600 parity=N data=8 stop=1");
-
-    EXPECT_TRUE(parseModeString("BAUD=19200  Parity=e data=7 stop=2"));
-    for (const char* bad : {"", "baud= parity=N data=8 stop=1", "baud=fast parity=N data=8 stop=1",
-                            "baud=9600 parity=X", "baud=9600 data=9", "baud=9600 stop=3",
-                            "speed=9600", "baud=9600 parity", "baud=-5", "baud=99999999999"}) {
-        SCOPED_TRACE(bad);
-        EXPECT_FALSE(parseModeString(bad));
+    struct Case {
+        const char* text;
+        long baud;
+    };
+    for (const Case& c : {Case{"9600", 9600}, {"300", 300}, {"19200", 19200}, {"12345", 12345},
+                          {"", 0}, {"fast", 0}, {"9600x", 0}, {" 9600", 0}, {"-300", 0},
+                          {"0", 0}, {"99999999999999999999", 0}}) {
+        SCOPED_TRACE(c.text);
+        const LineSettings s = controllerLineSettings(c.text);
+        EXPECT_EQ(s, (LineSettings{c.baud, 8, Parity::None, 1}));
+        EXPECT_EQ(isValid(s), c.baud > 0);
     }
-    // Parsed, but no line runs at it.
-    EXPECT_TRUE(parseModeString("baud=12345 parity=N data=8 stop=1"));
+    EXPECT_FALSE(isValid({9600, 4, Parity::None, 1}));
+    EXPECT_FALSE(isValid({9600, 9, Parity::None, 1}));
+    EXPECT_FALSE(isValid({9600, 8, Parity::Even, 3}));
+    EXPECT_TRUE(isValid({9600, 7, Parity::Odd, 2}));
 }
 
 TEST(PortMap, ComNamesMapToDevices)

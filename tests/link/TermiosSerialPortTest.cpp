@@ -20,10 +20,10 @@ termios attributesOf(const std::string& device)
     return t;
 }
 
-PortConfig config(const char* mode, int timeoutMs = 100)
+PortConfig config(LineSettings line, int timeoutMs = 100)
 {
     PortConfig c;
-    c.mode = mode;
+    c.line = line;
     c.readTimeoutMs = c.writeTimeoutMs = timeoutMs;
     return c;
 }
@@ -45,7 +45,7 @@ TEST(TermiosSerialPort, ConfigureMakesTheLineRawAndCloseRestoresIt)
     }
     TermiosSerialPort port;
     ASSERT_TRUE(port.open(pty.devicePath()).ok());
-    ASSERT_EQ(port.configure(config("baud=2400 parity=N data=8 stop=1")), ConfigureResult::Ok);
+    ASSERT_EQ(port.configure(config({2400, 8, Parity::None, 1})), ConfigureResult::Ok);
     termios t = attributesOf(pty.devicePath());
     EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
     EXPECT_EQ(t.c_iflag & (ICRNL | INLCR | IGNCR | IXON | IXOFF), 0u);
@@ -65,8 +65,9 @@ TEST(TermiosSerialPort, TheTwoConfigureFailuresAndOpenFailures)
     sim::PseudoTerminal pty;
     TermiosSerialPort port;
     ASSERT_TRUE(port.open(pty.devicePath()).ok());
-    EXPECT_EQ(port.configure(config("baud= parity=N data=8 stop=1")), ConfigureResult::BadModeString);
-    EXPECT_EQ(port.configure(config("baud=12345 parity=N data=8 stop=1")), ConfigureResult::CannotApply);
+    EXPECT_EQ(port.configure(config({0, 8, Parity::None, 1})), ConfigureResult::BadSettings);
+    EXPECT_EQ(port.configure(config({9600, 9, Parity::None, 1})), ConfigureResult::BadSettings);
+    EXPECT_EQ(port.configure(config({12345, 8, Parity::None, 1})), ConfigureResult::CannotApply);
 
     TermiosSerialPort second;
     EXPECT_EQ(second.open(pty.devicePath()).error, OpenError::Busy);
@@ -85,7 +86,7 @@ TEST(TermiosSerialPort, ReadsWhatArrivedAndTimesOutEmpty)
     sim::PseudoTerminal pty;
     TermiosSerialPort port;
     ASSERT_TRUE(port.open(pty.devicePath()).ok());
-    ASSERT_EQ(port.configure(config("baud=9600 parity=N data=8 stop=1", 50)), ConfigureResult::Ok);
+    ASSERT_EQ(port.configure(config({9600, 8, Parity::None, 1}, 50)), ConfigureResult::Ok);
     char buffer[8];
     Transfer r = port.read(buffer, sizeof buffer);
     EXPECT_TRUE(r.ok);
@@ -115,7 +116,7 @@ TEST(TermiosSerialPort, WriteStalledByTheFarEndGivesUpInsteadOfHanging)
     sim::PseudoTerminal pty; // nobody reads the far end, so the line fills up
     TermiosSerialPort port;
     ASSERT_TRUE(port.open(pty.devicePath()).ok());
-    ASSERT_EQ(port.configure(config("baud=9600 parity=N data=8 stop=1", 50)), ConfigureResult::Ok);
+    ASSERT_EQ(port.configure(config({9600, 8, Parity::None, 1}, 50)), ConfigureResult::Ok);
     const std::string block(1 << 20, 'x');
     const Transfer w = port.write(block);
     EXPECT_TRUE(w.ok);

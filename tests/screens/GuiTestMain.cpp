@@ -1,3 +1,5 @@
+#include "screens/AccessibleComboBox.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -9,6 +11,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    merix::installAccessibleComboBoxes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

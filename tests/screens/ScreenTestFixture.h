@@ -2,6 +2,7 @@
 
 #include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
+#include "screens/EditingScreen.h"
 #include "screens/PointerOverMain.h"
 #include "screens/ScreenContext.h"
 #include "tests/screens/GuiTestSupport.h"

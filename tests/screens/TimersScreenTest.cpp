@@ -191,6 +191,16 @@ TEST_F(TimersScreenTest, SelectionAndOkRefuseAValueOutsideTheRange) {
     EXPECT_EQ(doc.timers[kHang].length, 30);
 }
 
+TEST_F(TimersScreenTest, CancelLeavesADocumentReplacedSinceTheScreenOpenedAlone) {
+    open();
+    retype(QStringLiteral("45"));
+    doc.timers[kHang].length = 77; // as a New or Open would leave it, the pointer elsewhere
+    doc.setAllRefreshFlags();
+    QTest::keyClick(screen.get(), Qt::Key_Escape);
+    ASSERT_EQ(closed->count(), 1);
+    EXPECT_EQ(doc.timers[kHang].length, 77);
+}
+
 TEST_F(TimersScreenTest, PointerOverTheScreenShowsAReplacedDocument) {
     open();
     screen->timerList()->setCurrentRow(kId);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "screens/FieldText.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace merix {
+
+class Prompter;
+
+// Applies what a field's rules made of its text: the message, then the corrected text (which
+// the field's change handler checks again as a change of its own), then the caret. True when
+// the text was put back, so the handler that asked leaves the storing to that new change.
+bool applyFieldEdit(QLineEdit* field, const FieldEdit& edit, Prompter& prompter);
+bool applyFieldEdit(QPlainTextEdit* field, const FieldEdit& edit, Prompter& prompter);
+
+} // namespace merix
