@@ -1,15 +1,21 @@
 #include "app/CVeskApp.h"
 
+#include "MerixVersion.h"
 #include "app/CMainFrame.h"
+#include "app/CatalogFolderChoice.h"
+#include "app/CatalogFolders.h"
 #include "app/ProfileSettings.h"
+#include "app/QtCatalogFolderQuestions.h"
 #include "app/QtFileChooser.h"
 #include "app/QtPrompter.h"
 #include "document/DocumentLifecycle.h"
 #include "screens/AccessibleComboBox.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPalette>
 #include <QScreen>
+#include <QSettings>
 
 namespace merix {
 
@@ -26,7 +32,8 @@ CVeskApp::CVeskApp(int& argc, char** argv) : QApplication(argc, argv) {
     installAccessibleComboBoxes();
     setOrganizationName(QStringLiteral("MERIX"));
     setApplicationName(QStringLiteral("MERIX editor"));
-    setApplicationVersion(QStringLiteral("1.5"));
+    setApplicationVersion(QString::fromLatin1(kVersion));
+    setDesktopFileName(QString::fromLatin1(kDesktopId));
 }
 
 CVeskApp::~CVeskApp() {
@@ -34,10 +41,22 @@ CVeskApp::~CVeskApp() {
     m_frame.reset();
 }
 
-int CVeskApp::run() {
-    // The catalogs are read from where the program was started; no argument is read.
-    const std::string startupDirectory = QDir::currentPath().toStdString();
+QString CVeskApp::catalogFolder(const QString& documentPath) const {
+    CatalogFolderSources sources;
+    sources.startupFolder = QDir::currentPath();
+    if (!documentPath.isEmpty())
+        sources.documentFolder = QFileInfo(documentPath).absolutePath();
+    sources.installedSamples = installedSampleCatalogs(applicationDirPath());
+    sources.userCopy = userCatalogCopy();
+    QtCatalogFolderQuestions questions;
+    QSettings settings;
+    return chooseCatalogFolder(sources, questions, settings);
+}
+
+int CVeskApp::run(const QString& documentPath) {
     applyDialogColours();
+    // The catalogs are read from where the program was started, unless that folder has none.
+    const std::string startupDirectory = catalogFolder(documentPath).toStdString();
     m_profile = std::make_unique<ProfileSettings>();
     m_profile->load();
 
@@ -46,6 +65,8 @@ int CVeskApp::run() {
     m_files = std::make_unique<QtFileChooser>();
     m_doc = std::make_unique<CVeskDoc>(*m_prompter, *m_files, m_busy.get());
     m_doc->document().setStartupDirectory(startupDirectory);
+    if (!documentPath.isEmpty())
+        m_doc->setFileToOpenAtStart(QFileInfo(documentPath).absoluteFilePath().toStdString());
 
     m_frame = std::make_unique<CMainFrame>(*m_doc, *m_prompter, m_busy.get());
     m_prompter->setParentWindow(m_frame.get());

@@ -23,10 +23,13 @@ class CVeskApp final : public QApplication {
     CVeskApp(int& argc, char** argv);
     ~CVeskApp() override;
 
-    // Startup, then the event loop until the main window closes.
-    int run();
+    // Startup, then the event loop until the main window closes. documentPath, when given,
+    // is opened at start instead of asking with the Open dialog.
+    int run(const QString& documentPath = QString());
 
   private:
+    QString catalogFolder(const QString& documentPath) const;
+
     std::unique_ptr<QtPrompter> m_prompter;
     std::unique_ptr<WaitCursor> m_busy;
     std::unique_ptr<ProfileSettings> m_profile;

@@ -1,38 +1,59 @@
 #include "cli/Args.h"
 #include "cli/Commands.h"
+#include "cli/Usage.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-const char* const kUsage =
-    "usage: merix-cli COMMAND ...\n"
-    "  new DOC [--catalogs DIR]\n"
-    "  resave DOC [--catalogs DIR] [--out FILE]\n"
-    "  generate DOC [--catalogs DIR] [--option last|init|all] [--explain]\n"
-    "  diff A.mrx B.mrx [--catalogs DIR] [--passwords]\n"
-    "  report DOC --format html|text [--catalogs DIR] [--passwords]\n"
-    "  send FILE... --device PATH [--baud RATE] [--keep-comments] [--modem --phone NUMBER]\n"
-    "  upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]\n";
+using namespace merix::cli;
+
+// One line per command: its name, how it runs, its synopsis and what it does.
+const CommandEntry kCommands[] = {
+    {"new", runNew, "new DOC [--catalogs DIR]",
+     "Creates a document of the catalog defaults with its .REF and .INI copies."},
+    {"resave", runResave, "resave DOC [--catalogs DIR] [--out FILE]",
+     "Opens a document as the editor does and writes it back in the current format."},
+    {"generate", runGenerate, "generate DOC [--catalogs DIR] [--option last|init|all] [--explain]",
+     "Writes the document's command file (DOC with the ending .CMD) and prints its path, or "
+     "with --explain every line with what it sets."},
+    {"diff", runDiff, "diff A.mrx B.mrx [--catalogs DIR] [--passwords]",
+     "Prints every stored value in which two documents differ (status 0 equal, 1 different)."},
+    {"report", runReport, "report DOC --format html|text [--catalogs DIR] [--passwords]",
+     "Writes the whole configuration as plain text or as an XHTML page to standard output."},
+    {"send", runSend,
+     "send FILE... --device PATH [--baud RATE] [--keep-comments] [--modem --phone NUMBER]",
+     "Sends command files to the controller line by line, waiting for DTMF> after each."},
+    {"upload", runUpload, "upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]",
+     "Saves, generates and uploads the document as the editor's Upload Command File does."},
+};
+
+int show(const std::string& text, std::FILE* to, int status) {
+    std::fputs(text.c_str(), to);
+    return status;
+}
+
+bool asksForHelp(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0)
+            return true;
+    return false;
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    using namespace merix::cli;
-    struct Entry {
-        const char* name;
-        int (*run)(int, char**);
-    };
-    static const Entry commands[] = {
-        {"new", runNew},       {"resave", runResave}, {"generate", runGenerate}, {"send", runSend},
-        {"upload", runUpload}, {"diff", runDiff},     {"report", runReport},
-    };
-    if (argc >= 2) {
-        for (const Entry& c : commands)
-            if (std::strcmp(argv[1], c.name) == 0)
-                return c.run(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
+        return show(helpText(kCommands), stdout, kExitOk);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return show(versionText(), stdout, kExitOk);
+    for (const CommandEntry& c : kCommands) {
+        if (argc < 2 || std::strcmp(argv[1], c.name) != 0)
+            continue;
+        if (asksForHelp(argc, argv))
+            return show(commandHelpText(c), stdout, kExitOk);
+        return c.run(argc, argv);
     }
-    std::fputs(kUsage, stderr);
-    return kExitUsage;
+    return show(usageText(kCommands), stderr, kExitUsage);
 }

@@ -82,6 +82,10 @@ FieldLayout scheduleLayout() {
     return commaFields(ScheduleFields::Count);
 }
 
+FieldLayout resolutionsLayout() {
+    return commaFields(ResolutionFields::Count);
+}
+
 FieldLayout beepLayout() {
     FieldLayout layout{std::vector<bool>(BeepFields::FirstChord, false), true};
     for (int chord = 0; chord < 5; ++chord)

@@ -115,6 +115,12 @@ struct ToneFields {
     static constexpr std::size_t Count = Description + 1;
 };
 
+// resolutn.cfg, read by the Analog Inputs screen only: a resolution's name, the low and high
+// ends of its range and its number of decimals (the rest of the line).
+struct ResolutionFields {
+    enum : std::size_t { Name, Low, High, Decimals, Count };
+};
+
 // How each catalog line is cut; cutFields gives exactly the Count fields named above.
 FieldLayout timersLayout();
 FieldLayout messagesLayout();
@@ -126,6 +132,7 @@ FieldLayout macrosLayout();
 FieldLayout scheduleLayout();
 FieldLayout beepLayout();
 FieldLayout tonesLayout();
+FieldLayout resolutionsLayout();
 
 // Line capacities: the document loader reads catalog lines of up to 1999 characters
 // (userdflt.cfg 999); the screens read theirs again with up to 999.

@@ -89,6 +89,14 @@ bool CVeskDoc::openDocument() {
 
 bool CVeskDoc::openAtStart() {
     // No screen can be open yet, so there is nothing to refresh.
+    if (!m_fileToOpenAtStart.empty()) {
+        // A mistyped name is reported as missing, not as a file of another kind.
+        if (!fileExists(m_fileToOpenAtStart)) {
+            m_prompter.inform("Cannot load " + m_fileToOpenAtStart + " - No such file.");
+            return false;
+        }
+        return openChosen(m_fileToOpenAtStart, false);
+    }
     const auto chosen = m_files.chooseFileToOpen();
     if (!chosen)
         return false;

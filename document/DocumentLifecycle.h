@@ -28,6 +28,9 @@ class CVeskDoc {
     bool newDocument();
     bool openDocument();
     bool openAtStart();
+    // A document named when the program was started: the first Open takes it instead of
+    // asking with the Open dialog.
+    void setFileToOpenAtStart(std::string path) { m_fileToOpenAtStart = std::move(path); }
     bool save();
     bool saveAs();
     // Leaving the program: false keeps the program running (a requested save failed).
@@ -53,6 +56,7 @@ class CVeskDoc {
     std::string m_title = "MERIX";
     std::function<void(const std::string&)> m_titleListener;
     int m_newFileCounter = 1;
+    std::string m_fileToOpenAtStart;
 };
 
 } // namespace merix

@@ -4,7 +4,9 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-dev xvfb xauth xdg-utils ser2net)
+          clang libclang-rt-dev xvfb xauth xdg-utils ser2net
+          librsvg2-bin desktop-file-utils appstream man-db shared-mime-info bash-completion
+          debootstrap)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -9,6 +9,7 @@ const char* const kSimUsage =
     "usage: merix-sim [--link PATH | --listen tcp:PORT | --listen rfc2217:PORT] [--modem]\n"
     "                 [--no-ok] [--silent] [--split-prompt] [--baud RATE] [--log FILE]\n"
     "                 [--connect-delay MS] [--guard MS]\n"
+    "       merix-sim --help | --version\n"
     "Simulates a MERIX controller (and optionally a Hayes modem) on a pseudo-terminal, or on\n"
     "a TCP port of this machine (raw, or Telnet with RFC 2217 serial port control; port 0\n"
     "takes a free one), one client at a time.\n"

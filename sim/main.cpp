@@ -1,5 +1,6 @@
 // merix-sim: a MERIX controller on a pseudo-terminal or a TCP port, for trying uploads
 // without hardware.
+#include "MerixVersion.h"
 #include "sim/NetworkListener.h"
 #include "sim/NetworkServer.h"
 #include "sim/PseudoTerminal.h"
@@ -65,10 +66,25 @@ int serveOnNetwork(const merix::sim::SimOptions& options) {
     return 0;
 }
 
+bool hasWord(int argc, char** argv, const char* word) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], word) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace merix::sim;
+    if (hasWord(argc, argv, "--help")) {
+        std::fputs(kSimUsage, stdout);
+        return 0;
+    }
+    if (hasWord(argc, argv, "--version")) {
+        std::printf("merix-sim %s\n", merix::kVersion);
+        return 0;
+    }
     std::string error;
     const auto options = parseSimOptions(argc, argv, error);
     if (!options) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -66,6 +67,23 @@ TEST(ModalCommandsTest, AboutBoxAndPrintPreviewOpenAndClose) {
         });
         frame.command(QString::fromUtf8(command))->trigger();
         EXPECT_FALSE(seen.isEmpty()) << command;
+    }
+}
+
+} // namespace
+} // namespace merix
+
+namespace merix {
+namespace {
+
+TEST(HelpWindowTest, EveryScreenPageIsInTheResourcesAndLinkedFromTheContents) {
+    QFile index(QStringLiteral(":/help/index.html"));
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+    const QString contents = QString::fromUtf8(index.readAll());
+    for (const char* page : {"commands.html", "macros.html", "analog-inputs.html"}) {
+        const QString name = QString::fromUtf8(page);
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + name)) << page;
+        EXPECT_TRUE(contents.contains(QStringLiteral("href=\"") + name + QLatin1Char('"'))) << page;
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -345,6 +346,36 @@ TEST_F(MainScreenTest, ThePointerFlagFollowsThePointerBetweenMainWindowAndScreen
     QTest::mouseMove(timers, QPoint(10, 10));
     QTest::mouseMove(timers, QPoint(12, 14));
     EXPECT_FALSE(frame->pointerOverMain().isOver());
+}
+
+} // namespace
+} // namespace merix
+
+namespace merix {
+namespace {
+
+TEST_F(MainScreenTest, CommandsMacrosAndAnalogInputsOpenTheirScreens) {
+    frame->command(QStringLiteral("New"))->trigger();
+    const struct {
+        int button;
+        ScreenId screen;
+        const char* title;
+    } screens[] = {
+        {1005, ScreenId::Commands, "Commands"},
+        {1007, ScreenId::Macros, "Macros"},
+        {1004, ScreenId::InputsOutputs, "Analog Inputs"},
+    };
+    for (const auto& s : screens) {
+        click(s.button);
+        EditingScreen* window = frame->view()->openScreen(s.screen);
+        ASSERT_NE(window, nullptr) << s.title;
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8(s.title));
+    }
+    EXPECT_TRUE(prompter.boxes.empty());
+    // The test catalogs have no resolutn.cfg: the Analog Inputs screen says so where it waits.
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              QStringLiteral("Unable to read resolutn.cfg in the catalog folder; the Resolution "
+                             "list is empty."));
 }
 
 } // namespace

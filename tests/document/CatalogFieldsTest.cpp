@@ -70,6 +70,7 @@ TEST(CutFields, EveryCatalogLayoutGivesItsNamedFieldsAndTheDescriptionLast) {
         {"schedule", scheduleLayout(), ScheduleFields::Count, ScheduleFields::Description},
         {"beep", beepLayout(), BeepFields::Count, BeepFields::Description},
         {"tones", tonesLayout(), ToneFields::Count, ToneFields::Description},
+        {"resolutn", resolutionsLayout(), ResolutionFields::Count, ResolutionFields::Decimals},
     };
     for (const Case& c : cases) {
         // A line of numbered values with each separator the layout expects.

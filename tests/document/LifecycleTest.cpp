@@ -165,6 +165,46 @@ TEST_F(LifecycleTest, OpenAtStartCreatesMissingCopiesWithCatalogDefaults) {
     EXPECT_EQ(doc.document().documentPath(), path("site.mrx"));
 }
 
+// A document named at start is opened without the dialog; a name that is wrong is reported
+// and leaves the program without a document, as a cancelled dialog does.
+TEST_F(LifecycleTest, OpenAtStartTakesTheFileNamedAtStart) {
+    struct Case {
+        const char* name;
+        std::string fileContent; // "" : the file does not exist
+        bool opens;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"site.mrx", "[MERIX FILE VER 1.5]\r\n\r\n[TIMERS]\r\n1\r\nTimerHang=77:\r\n\r\nEND", true,
+         ""},
+        {"missing.mrx", "", false, "Cannot load " + path("missing.mrx") + " - No such file."},
+        {"notes.mrx", "just notes\r\n", false,
+         "Cannot load " + path("notes.mrx") + " - This file is not an MERIX file."},
+    };
+    for (const Case& c : cases) {
+        RecordingPrompter told;
+        ScriptedChooser dialogs;
+        CVeskDoc started(told, dialogs);
+        started.document().setStartupDirectory(m_dir);
+        if (!c.fileContent.empty())
+            std::ofstream(path(c.name), std::ios::binary) << c.fileContent;
+        started.setFileToOpenAtStart(path(c.name));
+
+        EXPECT_EQ(started.openAtStart(), c.opens) << c.name;
+        EXPECT_EQ(dialogs.openCalls, 0) << c.name;
+        if (c.opens) {
+            EXPECT_EQ(started.document().timers[0].length, 77);
+        }
+        EXPECT_EQ(started.document().isDocumentOpen(), c.opens) << c.name;
+        EXPECT_EQ(started.title(), c.opens ? path(c.name) : "MERIX") << c.name;
+        EXPECT_EQ(told.texts(), c.message.empty() ? std::vector<std::string>{}
+                                                  : std::vector<std::string>{c.message})
+            << c.name;
+        // Copies are made only beside a document that was opened.
+        EXPECT_EQ(fs::exists(path(fs::path(c.name).stem().string() + ".REF")), c.opens) << c.name;
+    }
+}
+
 TEST_F(LifecycleTest, SaveAsCarriesTheCopiesOverToTheNewName) {
     ASSERT_TRUE(doc.newDocument());
     std::ofstream(path("MERX_1.REF"), std::ios::trunc) << "last upload\r\n";

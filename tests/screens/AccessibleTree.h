@@ -4,26 +4,12 @@
 #include <QString>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace merix::test {
 
 // A caption as a screen reader says it: without the access letter's '&'.
 inline QString spoken(QString caption) {
     caption.remove(QLatin1Char('&'));
     return caption;
-}
-
-// Its own name, or the name of a label it is labelled by: on Linux a drop-down list's name is
-// its current entry, and screen readers take its caption from the label's relation.
-inline bool isCalled(QAccessibleInterface* node, const QString& caption) {
-    if (node->text(QAccessible::Name) == caption)
-        return true;
-    // Each pair names another object and what it is to this one: here, its label.
-    const auto labels = node->relations(QAccessible::Label);
-    return std::any_of(labels.begin(), labels.end(), [&](const auto& relation) {
-        return relation.first && relation.first->text(QAccessible::Name) == caption;
-    });
 }
 
 // The control a screen reader or a UI automation tool finds under `root` by its caption (its
@@ -38,7 +24,7 @@ inline QWidget* findByCaption(QWidget* root, const QString& caption) {
     while (!queue.isEmpty()) {
         QAccessibleInterface* node = queue.takeFirst();
         if (node->role() != QAccessible::StaticText && node->object() &&
-            node->object()->isWidgetType() && isCalled(node, wanted))
+            node->object()->isWidgetType() && node->text(QAccessible::Name) == wanted)
             return static_cast<QWidget*>(node->object());
         for (int i = 0; i < node->childCount(); ++i)
             if (QAccessibleInterface* child = node->child(i))
