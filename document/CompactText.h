@@ -92,6 +92,11 @@ class CompactText {
     friend bool operator==(const CompactText& a, const char* b) noexcept {
         return a.view() == std::string_view(b);
     }
+    // Joined onto a string as the std::string fields these replaced were.
+    friend std::string operator+(std::string a, const CompactText& b) {
+        a += b.view();
+        return a;
+    }
 
   private:
     static_assert(std::endian::native == std::endian::little && sizeof(void*) == 8,

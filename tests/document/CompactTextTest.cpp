@@ -74,6 +74,10 @@ TEST(CompactText, ComparesAndConvertsLikeAString) {
     EXPECT_FALSE(t == CompactText("0200"));
     const std::string s = t;
     EXPECT_EQ(s, "020");
+    EXPECT_EQ("[" + t + "|" + CompactText("12345678") + "]", "[020|12345678]");
+    std::string joined = "x";
+    joined += t;
+    EXPECT_EQ(joined, "x020");
     CompactText n(nullptr);
     EXPECT_TRUE(n.empty());
     n = static_cast<const char*>(nullptr);
