@@ -151,10 +151,8 @@ void CVeskView::onScreenButton(ScreenId screen) {
         return; // left where it is, not even brought forward
     const ScreenContext context{m_doc.document(), m_prompter, m_busy, m_pointer, m_status};
     EditingScreen* window = createScreen(screen, context, this->window());
-    if (!window) {
-        m_prompter.inform(screenNotAvailableMessage(screen));
+    if (!window)
         return;
-    }
     connect(window, &EditingScreen::screenClosed, this, &CVeskView::onScreenClosed,
             Qt::QueuedConnection);
     connect(window, &EditingScreen::openScreenRequested, this, &CVeskView::onScreenButton,

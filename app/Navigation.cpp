@@ -65,10 +65,4 @@ std::string screenName(ScreenId screen) {
     return "this";
 }
 
-std::string screenNotAvailableMessage(ScreenId screen) {
-    return "The " + screenName(screen) +
-           " screen is not available in this version of the editor yet.  Its settings are kept "
-           "in the document and saved with it unchanged.";
-}
-
 } // namespace merix

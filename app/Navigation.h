@@ -14,7 +14,5 @@ std::optional<std::string> refusalToUpload(const ConfigDocument& doc);
 
 // The screen's name as its button and the user know it.
 std::string screenName(ScreenId screen);
-// Said by a button whose screen this version of the editor does not have yet.
-std::string screenNotAvailableMessage(ScreenId screen);
 
 } // namespace merix

@@ -93,6 +93,13 @@ FieldLayout beepLayout() {
     return layout;
 }
 
+FieldLayout defaultBeepLayout() {
+    FieldLayout layout{{true}, false};
+    for (int chord = 0; chord < 5; ++chord)
+        addGroup(layout, BeepFields::PartCount);
+    return layout;
+}
+
 FieldLayout tonesLayout() {
     FieldLayout layout{std::vector<bool>(ToneFields::FirstCw, false), true};
     for (int port = 0; port < 8; ++port)

@@ -87,6 +87,16 @@ struct BeepFields {
     static constexpr std::size_t Description = FirstChord + 5 * PartCount;
     static constexpr std::size_t Count = Description + 1;
 };
+// dfltbeep.cfg (read by the Courtesy Beeps screen only): the set's name, which ends at ':' and
+// may hold commas, then five chords shaped like beep.cfg's; the last pause runs to the line end.
+struct DefaultBeepFields {
+    enum : std::size_t { Name, FirstChord };
+    using ChordPart = BeepFields::ChordPart;
+    static constexpr std::size_t chord(std::size_t index, ChordPart part) {
+        return FirstChord + index * BeepFields::PartCount + part;
+    }
+    static constexpr std::size_t Count = FirstChord + 5 * BeepFields::PartCount;
+};
 // tones.cfg line 2: title, label, then the groups of the whole tones record, description.
 struct ToneFields {
     enum : std::size_t { Title, Label, FirstCw };
@@ -133,6 +143,7 @@ FieldLayout scheduleLayout();
 FieldLayout beepLayout();
 FieldLayout tonesLayout();
 FieldLayout resolutionsLayout();
+FieldLayout defaultBeepLayout();
 
 // Line capacities: the document loader reads catalog lines of up to 1999 characters
 // (userdflt.cfg 999); the screens read theirs again with up to 999.

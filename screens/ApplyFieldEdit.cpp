@@ -1,6 +1,7 @@
 #include "screens/ApplyFieldEdit.h"
 
 #include "document/Prompter.h"
+#include "screens/QtText.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,6 +47,22 @@ bool applyFieldEdit(QPlainTextEdit* field, const FieldEdit& edit, Prompter& prom
         cursor.movePosition(QTextCursor::End);
     field->setTextCursor(cursor);
     return true;
+}
+
+std::optional<int> applyDigitVerdict(QLineEdit* field, const DigitVerdict& verdict,
+                                     Prompter& prompter) {
+    switch (verdict.action) {
+    case DigitVerdict::Action::RemoveCharacter:
+        removeTypedCharacter(field, verdict.position);
+        return std::nullopt;
+    case DigitVerdict::Action::Refuse:
+        prompter.inform(verdict.message);
+        field->setText(QString());
+        return std::nullopt;
+    case DigitVerdict::Action::Store:
+        break;
+    }
+    return verdict.value;
 }
 
 } // namespace merix

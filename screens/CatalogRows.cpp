@@ -24,8 +24,12 @@ CatalogRows readCatalogRows(const std::string& path, std::string_view fileName,
 }
 
 std::string unreadableCatalogNotice(std::string_view fileName) {
-    return "Unable to read " + std::string(fileName) +
-           " in the catalog folder; its names and descriptions are shown empty.";
+    return unreadableFileNotice(fileName, "its names and descriptions are shown empty");
+}
+
+std::string unreadableFileNotice(std::string_view fileName, std::string_view consequence) {
+    return "Unable to read " + std::string(fileName) + " in the catalog folder; " +
+           std::string(consequence) + ".";
 }
 
 std::string shortCatalogNotice(std::string_view fileName, std::size_t found, std::size_t expected) {

@@ -27,6 +27,9 @@ CatalogRows readCatalogRows(const std::string& path, std::string_view fileName,
 
 // The notices, shared by the screens that read a catalog of another format themselves.
 std::string unreadableCatalogNotice(std::string_view fileName);
+// For a file that gives no names and descriptions of entries (a lookup list, a description):
+// `consequence` says what the screen shows instead, e.g. "the Access Mode list is empty".
+std::string unreadableFileNotice(std::string_view fileName, std::string_view consequence);
 std::string shortCatalogNotice(std::string_view fileName, std::size_t found, std::size_t expected);
 
 // The first `capacity` characters of a field, as a screen shows it.

@@ -173,8 +173,8 @@ void TimersScreen::showCurrent() {
 void TimersScreen::onLengthChanged() {
     if (!hasCurrent())
         return;
-    std::string text = m_length->text().toStdString();
-    long long value = readLengthField(text);
+    const std::string text = m_length->text().toStdString();
+    const long long value = readLengthField(text);
     TimerEntry& timer = currentTimer();
     if (value > currentMaximum()) {
         m_prompter.inform(lengthOutOfRangeMessage(value, timer.length));
@@ -183,10 +183,8 @@ void TimersScreen::onLengthChanged() {
         return;
     }
     if (const auto bad = firstNonDigit(text)) {
-        text.erase(*bad, 1);
-        value = readLengthField(text);
-        m_length->setText(toQString(text)); // checked again as a change of its own
-        m_length->setCursorPosition(static_cast<int>(*bad));
+        removeTypedCharacter(m_length, *bad); // checked and stored as a change of its own
+        return;
     }
     if (isAcceptableLength(value, currentMaximum()))
         timer.length = static_cast<u16>(value);

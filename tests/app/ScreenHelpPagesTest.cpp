@@ -25,6 +25,9 @@ TEST(ScreenHelpPagesTest, EveryPageTheContentsNameIsThere) {
         pages << it.next().captured(1);
     EXPECT_TRUE(pages.contains(QStringLiteral("users.html")));
     EXPECT_TRUE(pages.contains(QStringLiteral("scheduler.html")));
+    for (const char* page : {"tones.html", "courtesy-beeps.html", "misc-setup.html"})
+        EXPECT_TRUE(pages.contains(QString::fromUtf8(page))) << page;
+    EXPECT_TRUE(pages.contains(QStringLiteral("messages.html")));
     for (const QString& page : pages)
         EXPECT_FALSE(resource(QStringLiteral(":/help/") + page).isEmpty()) << page.toStdString();
 }

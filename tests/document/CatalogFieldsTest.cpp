@@ -112,6 +112,23 @@ TEST(CutFields, ViewsIntoOneVectorGiveTheFieldsOfEachLine) {
     }
 }
 
+TEST(CutFields, DefaultBeepSetsEndTheirNameAtTheColonAndTheLastPauseAtTheLineEnd) {
+    using D = DefaultBeepFields;
+    const Fields f = cutFields("Rising, then falling:80,660,0,20:1,2,3,4:5,6,7,8:9,10,11,12:"
+                               "60,523,0,15",
+                               defaultBeepLayout());
+    ASSERT_EQ(f.size(), D::Count);
+    EXPECT_EQ(f[D::Name], "Rising, then falling");
+    EXPECT_EQ(f[D::chord(0, BeepFields::Freq1)], "660");
+    EXPECT_EQ(f[D::chord(2, BeepFields::Freq2)], "7");
+    EXPECT_EQ(f[D::chord(4, BeepFields::Pause)], "15");
+    // A short set leaves its later chords empty, which read as 0.
+    const Fields shortSet = cutFields("Chirp:30,1800", defaultBeepLayout());
+    EXPECT_EQ(shortSet[D::chord(0, BeepFields::Freq1)], "1800");
+    EXPECT_EQ(shortSet[D::chord(0, BeepFields::Freq2)], "");
+    EXPECT_EQ(shortSet[D::chord(4, BeepFields::Pause)], "");
+}
+
 TEST(ReadInt, DecimalWithBlanksSignAndTrailingText) {
     struct Case {
         const char* text;

@@ -87,6 +87,15 @@ TEST_F(TimersScreenTest, TypedCharactersAreCheckedOnEveryChange) {
     EXPECT_EQ(field()->text(), QStringLiteral("12"));
     EXPECT_EQ(field()->cursorPosition(), 1);
 
+    // A character of several bytes goes whole, an accented letter as much as an emoji.
+    for (const char* typed : {"\xc3\xa9", "\xf0\x9f\x93\xbb"}) {
+        field()->setCursorPosition(1);
+        QTest::sendKeyEvent(QTest::Click, field(), Qt::Key_unknown, QString::fromUtf8(typed),
+                            Qt::NoModifier);
+        EXPECT_EQ(field()->text(), QStringLiteral("12")) << typed;
+        EXPECT_EQ(field()->cursorPosition(), 1) << typed;
+    }
+
     retype(QString());
     EXPECT_EQ(field()->text(), QString());
     EXPECT_EQ(doc.timers[kHang].length, 0);
