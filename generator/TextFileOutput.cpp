@@ -11,13 +11,11 @@ namespace merix {
 
 namespace {
 
-std::string failure(const std::string& path, int err)
-{
+std::string failure(const std::string& path, int err) {
     return "Unable to write the command file " + path + ": " + std::strerror(err) + ".";
 }
 
-mode_t newFileMode(const std::string& path)
-{
+mode_t newFileMode(const std::string& path) {
     // Keep the permissions of the file we replace; a new file gets the usual ones.
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0)
@@ -29,10 +27,11 @@ mode_t newFileMode(const std::string& path)
 
 } // namespace
 
-TextFileOutput::~TextFileOutput() { discard(); }
+TextFileOutput::~TextFileOutput() {
+    discard();
+}
 
-std::string TextFileOutput::create(const std::string& path)
-{
+std::string TextFileOutput::create(const std::string& path) {
     discard();
     m_path = path;
     m_tempPath = path + ".XXXXXX";
@@ -48,29 +47,33 @@ std::string TextFileOutput::create(const std::string& path)
 }
 
 void TextFileOutput::write(std::string_view text) {
-    // Room for the worst case, a CR before every byte; the runs between line ends go whole.
-    if (m_converted.size() < 2 * text.size())
-        m_converted.resize(2 * text.size());
-    char* out = m_converted.data();
-    const char* in = text.data();
-    const char* const end = in + text.size();
-    while (in != end) {
-        const auto* lf =
-            static_cast<const char*>(std::memchr(in, '\n', static_cast<std::size_t>(end - in)));
-        const char* runEnd = lf ? lf : end;
-        out = std::copy(in, runEnd, out);
-        if (!lf)
-            break;
-        *out++ = '\r';
-        *out++ = '\n';
-        in = lf + 1;
+    // A slice at a time into a buffer with room for the worst case, a CR before every
+    // byte, so a long text never needs a copy twice its size; the runs between line ends
+    // go whole.
+    if (m_converted.empty())
+        m_converted.resize(2 * kSlice);
+    while (!text.empty()) {
+        const std::string_view slice = text.substr(0, kSlice);
+        text.remove_prefix(slice.size());
+        char* out = m_converted.data();
+        const char* in = slice.data();
+        const char* const end = in + slice.size();
+        while (in != end) {
+            const auto* lf =
+                static_cast<const char*>(std::memchr(in, '\n', static_cast<std::size_t>(end - in)));
+            out = std::copy(in, lf ? lf : end, out);
+            if (!lf)
+                break;
+            *out++ = '\r';
+            *out++ = '\n';
+            in = lf + 1;
+        }
+        writeRaw(std::string_view(m_converted.data(),
+                                  static_cast<std::size_t>(out - m_converted.data())));
     }
-    writeRaw(
-        std::string_view(m_converted.data(), static_cast<std::size_t>(out - m_converted.data())));
 }
 
-void TextFileOutput::writeRaw(std::string_view bytes)
-{
+void TextFileOutput::writeRaw(std::string_view bytes) {
     while (m_fd >= 0 && m_error == 0 && !bytes.empty()) {
         const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -82,8 +85,7 @@ void TextFileOutput::writeRaw(std::string_view bytes)
     }
 }
 
-std::string TextFileOutput::commit()
-{
+std::string TextFileOutput::commit() {
     if (m_fd < 0)
         return failure(m_path, EBADF);
     int err = m_error;
@@ -103,8 +105,7 @@ std::string TextFileOutput::commit()
     return {};
 }
 
-void TextFileOutput::discard()
-{
+void TextFileOutput::discard() {
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
