@@ -32,7 +32,7 @@ class TerminalWindow final : public QDialog {
     bool isConnected() const;
     // True once the opening (Upload Setup for a new document, the direct connect) is over.
     bool openingDone() const { return m_openingDone; }
-    const std::string& otherUploadFile() const { return m_otherUploadFile.str(); }
+    std::string otherUploadFile() const { return m_otherUploadFile.str(); }
 
     // For tests: the controls by their role.
     QLineEdit* commandField() const { return m_command; }
