@@ -75,6 +75,9 @@ class CompactText {
         return heapView();
     }
     operator std::string_view() const noexcept { return view(); }
+    const char* data() const noexcept { return view().data(); }
+    const char* begin() const noexcept { return view().data(); }
+    const char* end() const noexcept { return begin() + size(); }
     std::string str() const { return std::string(view()); }
     operator std::string() const { return str(); }
     bool empty() const noexcept { return view().empty(); }

@@ -39,26 +39,27 @@ struct DvrTrack {
     FixedText<8> trackName;
 };
 
+// Held compactly: a large site has thousands of users of a dozen short texts each.
 struct UserEntry {
     FixedText<8> key;
-    std::string name;
-    std::string callSign;
-    std::string autodialNumber;
+    CompactText name;
+    CompactText callSign;
+    CompactText autodialNumber;
     int clearanceLevel = 0;
     int enabled = 0;
-    std::string password;
+    CompactText password;
     int passwordMode = 0;
     int challengeDigits = 0;
     int sendPredialDigits = 0;
     int patchTimeOutTimer = 0;
-    std::string autopatchDownCode;
-    std::string pagerType;
+    CompactText autopatchDownCode;
+    CompactText pagerType;
     int pagerPort1 = 0;
     int pagerPort2 = 0;
-    std::string autodialReadbackType;
-    std::string normalReadbackType;
-    std::string patchPrivacyType;
-    std::string description;
+    CompactText autodialReadbackType;
+    CompactText normalReadbackType;
+    CompactText patchPrivacyType;
+    CompactText description;
 
     // The characters from the fifth on: the user number the commands carry.
     std::string userNumber() const { return key.size() > 4 ? key.str().substr(4) : std::string(); }

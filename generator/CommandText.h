@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/CompactText.h"
+
 #include <cstring>
 #include <functional>
 #include <string>
@@ -37,6 +39,7 @@ class CommandText {
         return *this;
     }
     CommandText& operator<<(const std::string& s) { return *this << std::string_view(s); }
+    CommandText& operator<<(const CompactText& s) { return *this << s.view(); }
     CommandText& operator<<(const char* s) { return *this << std::string_view(s); }
     CommandText& operator<<(char c) { return *this << std::string_view(&c, 1); }
     CommandText& operator<<(int value);

@@ -33,6 +33,7 @@ TEST(CompactText, HoldsEveryTextThroughCopyMoveAndAssignment) {
         EXPECT_EQ(made.size(), text.size());
         EXPECT_EQ(made.empty(), text.empty());
         EXPECT_EQ(made.str(), text);
+        EXPECT_EQ(std::string(made.begin(), made.end()), text);
 
         CompactText copy(made);
         EXPECT_EQ(copy, made);
