@@ -47,19 +47,22 @@ class CompactText {
             assignOnHeap(text);
             return;
         }
-        // The mark byte, then the characters moved in at most two fixed-size steps.
-        unsigned char bytes[8] = {static_cast<unsigned char>(text.size() << 1 | 1u)};
+        // The mark byte and the characters put together in a register: bytes stored one at
+        // a time and read back as a word would stall the load behind the stores.
         const std::size_t n = text.size();
+        std::uint64_t word = n << 1 | 1u;
         if (n >= 4) {
-            std::memcpy(bytes + 1, text.data(), 4);
-            std::memcpy(bytes + 1 + n - 4, text.data() + n - 4, 4);
+            std::uint32_t head;
+            std::uint32_t tail;
+            std::memcpy(&head, text.data(), 4);
+            std::memcpy(&tail, text.data() + n - 4, 4);
+            word |= std::uint64_t{head} << 8 | std::uint64_t{tail} << (8 * (n - 3));
         } else if (n > 0) {
-            bytes[1] = static_cast<unsigned char>(text[0]);
-            bytes[1 + n / 2] = static_cast<unsigned char>(text[n / 2]);
-            bytes[n] = static_cast<unsigned char>(text[n - 1]);
+            const auto byte = [&](std::size_t i) {
+                return std::uint64_t{static_cast<unsigned char>(text[i])};
+            };
+            word |= byte(0) << 8 | byte(n / 2) << (8 * (1 + n / 2)) | byte(n - 1) << (8 * n);
         }
-        std::uint64_t word;
-        std::memcpy(&word, bytes, sizeof word);
         release();
         m_word = word;
     }

@@ -68,7 +68,11 @@ void writeMacroSection(CommandText& out, const ConfigDocument& doc, const Sectio
                 continue;
             out << "\nN056 " << number << ' ' << padByLength(line.commandNumber) << ' '
                 << line.parameters.view();
-            explainMacro(out, doc, i, sent++);
+            // Checked here, not inside: a line number made for nothing on each of a hundred
+            // thousand lines costs more than the line itself.
+            if (out.explainer())
+                explainMacro(out, doc, i, sent);
+            ++sent;
         }
     }
     if (any)
