@@ -148,10 +148,9 @@ void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count) {
         const auto lineCount = r.next(':');
         if (!lineCount)
             return;
-        // The lines come from the rest of this line, each ending its command number at a
-        // comma or at the line's end: never more than that, whatever the count says.
-        const auto rest = r.rest().value_or(std::string_view());
-        const auto most = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), ',')) + 1;
+        // The lines come from the rest of this line, each a character and a comma at least
+        // but the last: never more than that, whatever the count says.
+        const std::size_t most = r.rest().value_or(std::string_view()).size() / 2 + 1;
         const int declared = readInt(*lineCount);
         std::vector<MacroLine> lines;
         lines.reserve(std::min(most, static_cast<std::size_t>(std::max(declared, 0))));
@@ -163,6 +162,8 @@ void readMacroSection(ConfigDocument& doc, DocumentInput& in, int count) {
             m.commandNumber = unblank(*number);
             r.blankText(':', m.parameters);
         }
+        if (lines.capacity() > lines.size()) // a count larger than the lines written
+            lines.shrink_to_fit();
         e->lines = std::move(lines);
     });
 }

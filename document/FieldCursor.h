@@ -23,12 +23,11 @@ class FieldCursor {
         if (start == m_rest.size())
             return end(std::nullopt);
         m_rest.remove_prefix(start);
-        const auto* at =
-            static_cast<const char*>(std::memchr(m_rest.data(), separator, m_rest.size()));
-        if (!at)
+        const std::size_t length = find(separator);
+        if (length == m_rest.size())
             return end(m_rest);
-        const std::string_view field(m_rest.data(), static_cast<std::size_t>(at - m_rest.data()));
-        m_rest.remove_prefix(field.size() + 1);
+        const std::string_view field = m_rest.substr(0, length);
+        m_rest.remove_prefix(length + 1);
         return field;
     }
 
@@ -39,6 +38,21 @@ class FieldCursor {
     }
 
   private:
+    // Where the separator is in the rest of the line, or its size. Most fields are a few
+    // characters: a plain loop finds their end before a call to memchr would have begun.
+    std::size_t find(char separator) const {
+        const std::size_t quick = m_rest.size() < kQuick ? m_rest.size() : kQuick;
+        for (std::size_t i = 0; i < quick; ++i)
+            if (m_rest[i] == separator)
+                return i;
+        if (quick == m_rest.size())
+            return quick;
+        const auto* at = static_cast<const char*>(
+            std::memchr(m_rest.data() + quick, separator, m_rest.size() - quick));
+        return at ? static_cast<std::size_t>(at - m_rest.data()) : m_rest.size();
+    }
+
+    static constexpr std::size_t kQuick = 16;
     std::optional<std::string_view> end(std::optional<std::string_view> last) {
         m_rest = {};
         m_ended = true;

@@ -11,6 +11,8 @@ CommandText& CommandText::operator<<(int value) {
 }
 
 CommandText& CommandText::operator<<(long value) {
+    if (value >= 0 && value < 10) // ports, flags and levels: nearly every number written
+        return *this << static_cast<char>('0' + value);
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
