@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,26 @@ class CommandText {
     CommandText& operator<<(char c) { return *this << std::string_view(&c, 1); }
     CommandText& operator<<(int value);
     CommandText& operator<<(long value);
+
+    // Several pieces of one line at once: room is made and counted once, not after every
+    // piece (stores of characters make the compiler reread the count each time).
+    CommandText& put(std::initializer_list<std::string_view> pieces) {
+        std::size_t total = 0;
+        for (std::string_view p : pieces)
+            total += p.size();
+        if (m_explainer || total > m_room) {
+            for (std::string_view p : pieces)
+                *this << p;
+            return *this;
+        }
+        char* to = m_buffer.data() + (kChunk - m_room);
+        for (std::string_view p : pieces) {
+            copy(to, p.data(), p.size());
+            to += p.size();
+        }
+        m_room -= total;
+        return *this;
+    }
 
     void flush();
 

@@ -69,8 +69,8 @@ void writeMacroSection(CommandText& out, const ConfigDocument& doc, const Sectio
             // The command number padded to three digits, without a string of its own.
             const std::string_view command = line.commandNumber.view();
             const std::size_t zeros = (command.size() < 2 ? 1 : 0) + (command.size() < 3 ? 1 : 0);
-            out << "\nN056 " << number << ' ' << std::string_view("00", zeros) << command << ' '
-                << line.parameters.view();
+            out.put({"\nN056 ", number, " ", std::string_view("00", zeros), command, " ",
+                     line.parameters.view()});
             // Checked here, not inside: a line number made for nothing on each of a hundred
             // thousand lines costs more than the line itself.
             if (out.explainer())
