@@ -42,17 +42,9 @@ const ListKind kLists[] = {
 };
 constexpr int kListCount = sizeof(kLists) / sizeof(kLists[0]);
 
-// The two catalogs only a screen reads: name and three numbers; name and five chords.
+// The catalog only a screen reads whose layout is not among the document's: a name and
+// three numbers. dfltbeep.cfg is read with the Courtesy Beeps screen's own layout.
 FieldLayout resolutionLayout() { return {{false, false, false}, true}; }
-FieldLayout defaultBeepLayout()
-{
-    FieldLayout layout{{true}, true};
-    for (int chord = 0; chord < kChordCount; ++chord)
-        for (int i = 0; i < 4; ++i)
-            if (chord < kChordCount - 1 || i < 3)
-                layout.endsAtColon.push_back(i == 3);
-    return layout;
-}
 
 void checkLines(const CatalogLines& lines, std::size_t capacity)
 {
