@@ -7,6 +7,8 @@
 #include "app/LockIndicators.h"
 #include "app/ReportPrinting.h"
 #include "document/DocumentLifecycle.h"
+#include "document/Prompter.h"
+#include "screens/UploadHistoryWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -108,6 +110,9 @@ void CMainFrame::createCommands() {
     connect(addCommand(QStringLiteral("Review &Command File..."), QString(),
                        QStringLiteral("Show what the next upload sends, line by line, in words")),
             &QAction::triggered, this, &CMainFrame::reviewCommandFile);
+    connect(addCommand(QStringLiteral("&Upload History..."), QString(),
+                       QStringLiteral("Show every upload of this document, and what it sent")),
+            &QAction::triggered, this, &CMainFrame::showUploadHistory);
     connect(addCommand(QStringLiteral("Print Con&figuration Report..."), QString(),
                        QStringLiteral("Print the whole configuration, or save it as PDF")),
             &QAction::triggered, this, &CMainFrame::printConfigurationReport);
@@ -197,6 +202,7 @@ void CMainFrame::createMenus() {
         add(file, n);
     file->addSeparator();
     add(file, "Review Command File...");
+    add(file, "Upload History...");
     file->addSeparator();
     for (const char* n :
          {"Print...", "Print Preview", "Print Setup...", "Print Configuration Report..."})
@@ -296,6 +302,17 @@ void CMainFrame::printPreview() {
 void CMainFrame::printSetup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
+}
+
+void CMainFrame::showUploadHistory() {
+    if (!m_doc.document().isDocumentOpen()) {
+        m_prompter.inform("Open or create a new file before looking at its upload history.");
+        return;
+    }
+    UploadHistoryWindow history(
+        m_doc.document(), m_prompter,
+        [this](const std::string& state) { return m_doc.openAsNewDocument(state); }, this);
+    history.exec();
 }
 
 void CMainFrame::showHelp(const QString& page) {

@@ -53,6 +53,7 @@ class CMainFrame final : public QMainWindow {
     void print();
     void printPreview();
     void printSetup();
+    void showUploadHistory();
     void showHelp(const QString& page);
     void showAbout();
     QPrinter& printer();

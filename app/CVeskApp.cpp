@@ -25,6 +25,9 @@ void applyDialogColours() {
     grey.setColor(QPalette::WindowText, Qt::black);
     grey.setColor(QPalette::Button, QColor(192, 192, 192));
     grey.setColor(QPalette::ButtonText, Qt::black);
+    // Without a group the two above are black when disabled too: a resting button must look so.
+    grey.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    grey.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     QApplication::setPalette(grey, "QDialog");
 }
 

@@ -19,6 +19,10 @@ std::optional<std::string> prepareUpload(CVeskDoc& doc, UploadSettings& settings
         prompter.inform(*refusal);
         return std::nullopt;
     }
+    // A document without a name yet (an earlier state opened as new) gets one first, so its
+    // settings file is its own.
+    if (config.documentPath().empty() && !doc.save())
+        return std::nullopt;
     loadUploadSettings(settings, config.documentPath(), config.startupDirectory());
     ensureSideFiles(config.startupDirectory());
     // The file on disk must be what is compared and uploaded; a failed write was reported.

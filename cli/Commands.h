@@ -8,6 +8,7 @@ int runResave(int argc, char** argv);
 int runGenerate(int argc, char** argv);
 int runSend(int argc, char** argv);
 int runUpload(int argc, char** argv);
+int runHistory(int argc, char** argv);
 int runDiff(int argc, char** argv);
 int runReport(int argc, char** argv);
 

@@ -4,14 +4,15 @@
 #include "cli/Commands.h"
 #include "cli/OpenDocument.h"
 
-#include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
 #include "document/DocumentFile.h"
+#include "document/SideFiles.h"
 #include "generator/CommandFileExplanation.h"
 #include "link/UploadSettings.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <optional>
 
 namespace merix::cli {
@@ -19,7 +20,7 @@ namespace merix::cli {
 namespace {
 
 const char* const kGenerateUsage =
-    "generate DOC [--catalogs DIR] [--option last|init|all] [--explain]";
+    "generate DOC [--catalogs DIR] [--option last|init|all | --against FILE] [--explain]";
 
 // Remembers whether the run told the user anything: every such message is a failure.
 class CountingPrompter : public CliPrompter {
@@ -36,10 +37,21 @@ class CountingPrompter : public CliPrompter {
 
 // The option stored beside the document; without a settings file, changes since the
 // last upload.
-int storedOption(const std::string& documentPath, const std::string& startupDirectory) {
+UploadOption storedOption(const std::string& documentPath, const std::string& startupDirectory) {
     UploadSettings settings;
     loadUploadSettings(settings, documentPath, startupDirectory);
     return settings.uploadOption;
+}
+
+// Why a file cannot be compared with, or nothing when it can.
+std::optional<std::string> againstProblem(const std::string& path) {
+    if (std::FILE* f = std::fopen(path.c_str(), "rb"))
+        std::fclose(f);
+    else
+        return "Unable to open " + path + ": " + std::strerror(errno) + ".";
+    if (!isDocumentFile(path))
+        return "Cannot load " + path + " - This file is not an MERIX file.";
+    return std::nullopt;
 }
 
 } // namespace
@@ -47,11 +59,17 @@ int storedOption(const std::string& documentPath, const std::string& startupDire
 int runGenerate(int argc, char** argv) {
     const Args args(argc, argv, 2, {"explain"});
     const std::optional<std::string> optionWord = args.value("option");
-    const std::optional<int> option = optionWord ? uploadOptionNamed(*optionWord) : std::nullopt;
-    if (!args.ok({"catalogs", "option", "explain"}) || args.positional().size() != 1 ||
-        (optionWord && !option))
+    const std::optional<std::string> against = args.value("against");
+    const std::optional<UploadOption> option =
+        optionWord ? uploadOptionNamed(*optionWord) : std::nullopt;
+    // An explanation names the values of the copy an option compares with: not with --against.
+    if (!args.ok({"catalogs", "option", "against", "explain"}) || args.positional().size() != 1 ||
+        (optionWord && !option) || (against && (optionWord || args.flag("explain"))))
         return usage(kGenerateUsage);
     const std::string path = args.positional()[0];
+    if (against)
+        if (auto problem = againstProblem(*against))
+            return fail(*problem);
 
     ConfigDocument doc;
     if (auto problem = useCatalogFolder(doc, args))
@@ -60,7 +78,14 @@ int runGenerate(int argc, char** argv) {
     if (!openDocument(doc, path, prompter))
         return kExitFailure;
 
-    const int chosen = option ? *option : storedOption(path, doc.startupDirectory());
+    if (against) {
+        const CommandFileResult result =
+            generateChangesAgainst(doc, path, *against, commandFilePath(path), prompter);
+        if (result.produced())
+            std::printf("%s\n", result.path.c_str());
+        return prompter.reported() ? kExitFailure : kExitOk;
+    }
+    const UploadOption chosen = option ? *option : storedOption(path, doc.startupDirectory());
     if (args.flag("explain")) {
         // The explained lines take the place of the path on standard output.
         const ExplainedRun run = generateExplainedCommandFile(doc, chosen, prompter);

@@ -4,7 +4,6 @@
 #include "document/ConfigDocument.h"
 #include "document/DocumentFile.h"
 #include "document/Prompter.h"
-#include "generator/CommandFileGenerator.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -47,17 +46,6 @@ bool openDocument(ConfigDocument& doc, const std::string& path, Prompter& prompt
         return false;
     }
     return true;
-}
-
-std::optional<int> uploadOptionNamed(const std::string& word)
-{
-    if (word == "last")
-        return kChangesSinceLastUpload;
-    if (word == "init")
-        return kChangesSinceInitialization;
-    if (word == "all")
-        return kEverything;
-    return std::nullopt;
 }
 
 } // namespace merix::cli

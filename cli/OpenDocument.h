@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace merix {
@@ -13,8 +12,5 @@ namespace merix::cli {
 // Opens a document as the editor does: the file check, the catalogs, then the file's
 // values; creates no copies. Failures are told through the prompter.
 bool openDocument(ConfigDocument& doc, const std::string& path, Prompter& prompter);
-
-// "last", "init" or "all" as an upload option; nothing for any other word.
-std::optional<int> uploadOptionNamed(const std::string& word);
 
 } // namespace merix::cli

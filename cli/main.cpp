@@ -15,18 +15,22 @@ const CommandEntry kCommands[] = {
      "Creates a document of the catalog defaults with its .REF and .INI copies."},
     {"resave", runResave, "resave DOC [--catalogs DIR] [--out FILE]",
      "Opens a document as the editor does and writes it back in the current format."},
-    {"generate", runGenerate, "generate DOC [--catalogs DIR] [--option last|init|all] [--explain]",
+    {"generate", runGenerate,
+     "generate DOC [--catalogs DIR] [--option last|init|all | --against FILE] [--explain]",
      "Writes the document's command file (DOC with the ending .CMD) and prints its path, or "
-     "with --explain every line with what it sets."},
+     "with --explain every line with what it sets; --against compares with any document file."},
     {"diff", runDiff, "diff A.mrx B.mrx [--catalogs DIR] [--passwords]",
      "Prints every stored value in which two documents differ (status 0 equal, 1 different)."},
     {"report", runReport, "report DOC --format html|text [--catalogs DIR] [--passwords]",
      "Writes the whole configuration as plain text or as an XHTML page to standard output."},
     {"send", runSend,
-     "send FILE... --device PATH [--baud RATE] [--keep-comments] [--modem --phone NUMBER]",
+     "send FILE... --device PATH|URL [--baud RATE] [--keep-comments] [--modem --phone NUMBER]",
      "Sends command files to the controller line by line, waiting for DTMF> after each."},
-    {"upload", runUpload, "upload DOC [--catalogs DIR] [--device PATH] [--option last|init|all]",
+    {"upload", runUpload,
+     "upload DOC [--catalogs DIR] [--device PATH|URL] [--option last|init|all]",
      "Saves, generates and uploads the document as the editor's Upload Command File does."},
+    {"history", runHistory, "history DOC",
+     "Lists the document's uploads, oldest first: time, result, lines sent, option, device."},
 };
 
 int show(const std::string& text, std::FILE* to, int status) {

@@ -124,6 +124,29 @@ bool CVeskDoc::openChosen(const std::string& path, bool setRefreshFlags) {
     return true;
 }
 
+bool CVeskDoc::openAsNewDocument(const std::string& statePath) {
+    if (!m_doc.subScreenGuard()) {
+        m_prompter.inform("Return to the User Screen or Main Screen Before opening another file.");
+        return false;
+    }
+    if (!offerToSave("Do you want to save the current file before opening a new file?"))
+        return false;
+    BusyGuard busy(m_busy);
+    if (!isDocumentFile(statePath)) {
+        m_prompter.inform("Cannot load " + statePath + " - This file is not an MERIX file.");
+        return false;
+    }
+    if (!loadCatalogsKeepingOldOnFailure())
+        return false;
+    // No name, so no copies: its first save makes it a document of its own.
+    m_doc.setDocumentPath("");
+    setTitle("MERIX");
+    m_doc.setDocumentOpen(true);
+    readDocumentFile(m_doc, statePath);
+    m_doc.setAllRefreshFlags();
+    return true;
+}
+
 bool CVeskDoc::save() {
     if (m_doc.documentPath().empty())
         return saveAs();

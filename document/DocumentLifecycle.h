@@ -33,6 +33,9 @@ class CVeskDoc {
     void setFileToOpenAtStart(std::string path) { m_fileToOpenAtStart = std::move(path); }
     bool save();
     bool saveAs();
+    // A state kept elsewhere (the document as an upload sent it) as a new document without a
+    // name, after the usual offer to save the current one; Save asks for a name.
+    bool openAsNewDocument(const std::string& statePath);
     // Leaving the program: false keeps the program running (a requested save failed).
     bool confirmExit();
 

@@ -4,7 +4,9 @@
 #include "fuzz/FuzzSupport.h"
 #include "link/CommandLines.h"
 #include "link/ControllerLink.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
+#include "tests/support/LentPort.h"
 
 #include <cstdint>
 #include <sstream>
@@ -61,24 +63,24 @@ void checkPrepared(const std::string& piece, bool strip)
         fail("a comment would go to the controller");
 }
 
-// Sends the file on a connected link and checks that exactly the prepared lines went out.
+// Sends the file on a connected link and checks that exactly the prepared lines went out, and
+// that the upload counted beforehand the lines it then sent.
 void sendAll(std::string_view input, const std::vector<std::string>& pieces, bool strip)
 {
     fuzz::VirtualClock clock;
     fuzz::ScriptedPort port(clock);
     port.nextRead = [] { return fuzz::ScriptedPort::Read{true, "OK\r\nDTMF>"}; };
     fuzz::BoundedOutput output;
-    fuzz::SilentPrompter prompter;
-    ControllerLink link(port, clock, output, prompter);
+    ControllerLink link(clock, output, test::lend(port));
     UploadSettings settings;
     if (!link.connect(settings))
         fail("the accepting controller did not connect");
     port.written.clear();
 
-    std::istringstream in{std::string(input)};
-    link.resetUploadState();
-    link.sendFile(in, strip);
-    if (link.hasError() || prompter.informed != 0)
+    const std::string file = fuzz::writeScratchFile("lines.CMD", input);
+    UploadJob job(link, clock);
+    const UploadOutcome outcome = job.run(otherFilesPlan({file}, strip));
+    if (outcome.result != UploadResult::Completed || !outcome.messages.empty())
         fail("a controller that accepts everything gave an error");
     std::vector<std::string> expected;
     for (const std::string& piece : pieces)
@@ -86,6 +88,9 @@ void sendAll(std::string_view input, const std::vector<std::string>& pieces, boo
             expected.push_back(line);
     if (port.written != expected)
         fail("what went out differs from the prepared lines");
+    if (outcome.linesTotal != static_cast<int>(expected.size()) ||
+        outcome.linesSent != outcome.linesTotal)
+        fail("the lines counted before the upload are not the lines it sent");
 }
 
 } // namespace

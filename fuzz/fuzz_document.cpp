@@ -38,8 +38,7 @@ void checkStable(const std::string& written)
         fuzz::fail("saving a document that was read back changes it");
 }
 
-void generate(ConfigDocument& doc, std::string_view input, int uploadOption)
-{
+void generate(ConfigDocument& doc, std::string_view input, UploadOption uploadOption) {
     fuzz::SilentPrompter prompter;
     doc.setDocumentPath(fuzz::scratchPath("out.mrx"));
     fuzz::writeScratchFile("out.REF", input);
@@ -69,6 +68,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fuzz::readWholeFile(fuzz::scratchPath("out.mrx")) != text)
         fuzz::fail("the written file differs from the document text");
 
-    generate(doc, input, static_cast<int>(size % 3));
+    generate(doc, input, static_cast<UploadOption>(size % 3));
     return 0;
 }

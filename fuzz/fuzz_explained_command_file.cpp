@@ -21,7 +21,7 @@ const ExplainedCommandFile& everything() {
         if (!loadCatalogs(d, prompter) || prompter.informed != 0)
             fuzz::fail("the sample catalogs do not load");
         d.setDocumentPath(fuzz::scratchPath("sample.mrx"));
-        ExplainedCommandFile f = explainUpload(d, kEverything);
+        ExplainedCommandFile f = explainUpload(d, UploadOption::Everything);
         if (!f.message.empty() || f.unknownLines() != 0)
             fuzz::fail("the sample's own command file is not explained whole");
         return f;

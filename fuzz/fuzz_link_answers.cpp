@@ -4,7 +4,9 @@
 #include "fuzz/FakeController.h"
 #include "fuzz/FuzzSupport.h"
 #include "link/ControllerLink.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
+#include "tests/support/LentPort.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -42,14 +44,17 @@ void script(fuzz::ScriptedPort& port, FuzzedDataProvider& in)
     };
 }
 
-// Every message box the link shows must leave its error flag set for its callers.
-template <typename Step>
-void step(ControllerLink& link, fuzz::SilentPrompter& prompter, const char* what, Step&& run)
-{
-    const int before = prompter.informed;
+// Every message the link has for the user must leave its error flag set for its callers.
+template <typename Step> void step(ControllerLink& link, const char* what, Step&& run) {
     run();
-    if (prompter.informed != before && !link.hasError())
-        fail(std::string(what) + " showed a message box but left the error flag clear");
+    if (!link.takeMessages().empty() && !link.hasError())
+        fail(std::string(what) + " had a message but left the error flag clear");
+}
+
+// Written once per process; every run sends the same file.
+const std::string& commandFile() {
+    static const std::string path = fuzz::writeScratchFile("answers.CMD", kCommandFile);
+    return path;
 }
 
 } // namespace
@@ -58,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider in(data, size);
     UploadSettings settings;
-    settings.connectionType = in.ConsumeBool() ? 1 : 0;
+    settings.connectionType = in.ConsumeBool() ? ConnectionType::Modem : ConnectionType::Direct;
     settings.phoneNumber = in.ConsumeRandomLengthString(40);
     settings.baudRate = in.PickValueInArray(kBaudRates);
     const bool strip = in.ConsumeBool();
@@ -67,11 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::ScriptedPort port(clock);
     script(port, in);
     fuzz::BoundedOutput output;
-    fuzz::SilentPrompter prompter;
-    ControllerLink link(port, clock, output, prompter);
+    ControllerLink link(clock, output, test::lend(port));
 
     bool connected = false;
-    step(link, prompter, "connect", [&] { connected = link.connect(settings); });
+    step(link, "connect", [&] { connected = link.connect(settings); });
     if (connected != link.isConnected())
         fail("connect's result and the connected flag disagree");
     if (!connected) {
@@ -82,13 +86,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (link.connect(settings) || !link.isConnected())
         fail("a second connect changed the connection");
 
-    step(link, prompter, "sendFile", [&] {
-        std::istringstream file(kCommandFile);
-        link.resetUploadState();
-        link.sendFile(file, strip);
-    });
-    link.sendUserCommand(in.ConsumeRandomLengthString(1498));
-    link.disconnect(settings.connectionType);
+    UploadJob job(link, clock);
+    const UploadOutcome outcome = job.run(otherFilesPlan({commandFile()}, strip));
+    if (outcome.result == UploadResult::Failed && (link.isConnected() || outcome.reason.empty()))
+        fail("a failed upload left the line up or gave no reason");
+    if (outcome.result != UploadResult::Failed && !outcome.messages.empty())
+        fail("an upload that did not fail had something to tell");
+    if (outcome.linesSent > outcome.linesTotal)
+        fail("more lines sent than counted");
+    if (link.isConnected())
+        step(link, "sendUserCommand",
+             [&] { link.sendUserCommand(in.ConsumeRandomLengthString(1498)); });
+    link.disconnect();
     if (link.isConnected() || port.isOpen())
         fail("disconnect left the connection up");
     return 0;

@@ -8,6 +8,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "generator/CommandFileGenerator.h"
 #include "link/SideFileTemplates.h"
+#include "link/UploadHistory.h"
 #include "link/UploadSettings.h"
 
 #include <algorithm>
@@ -87,7 +88,8 @@ bool documentSeeds()
 
     // The command file of that document, everything in it, and the side files.
     doc.setDocumentPath(fuzz::scratchPath("sample.mrx"));
-    const CommandFileResult generated = generateCommandFile(doc, kEverything, prompter);
+    const CommandFileResult generated =
+        generateCommandFile(doc, UploadOption::Everything, prompter);
     if (!generated.produced())
         return false;
     // In pieces of whole lines: small inputs make many more runs a second.
@@ -109,11 +111,11 @@ void settingsSeeds()
 {
     UploadSettings s = defaultUploadSettings("/opt/merix");
     seed("fuzz_upload_settings", "defaults.SER", uploadSettingsText(s));
-    s.connectionType = 1;
+    s.connectionType = ConnectionType::Modem;
     s.phoneNumber = "(555) 123-4567";
     s.baudRate = "19200";
     s.comPort = 3;
-    s.uploadOption = 2;
+    s.uploadOption = UploadOption::Everything;
     s.stripComments = 0;
     s.uploadBefore = 0;
     seed("fuzz_upload_settings", "modem.SER", uploadSettingsText(s));
@@ -134,6 +136,21 @@ void answerSeeds()
 
 } // namespace
 
+void historySeeds() {
+    HistoryEntry e;
+    e.time = "2024-05-01T14:03:12+02:00";
+    e.result = UploadResult::Stopped;
+    e.linesSent = 12;
+    e.linesTotal = 40;
+    e.port = "COM1";
+    e.endpoint = "/dev/ttyUSB0";
+    e.baudRate = "9600";
+    e.transcript = "/h/SITE.history/transcripts/2024-05-01T12-03-10.000Z.txt";
+    e.reason = "Upload stopped after line 12 of 40.";
+    seed("fuzz_history_entry", "stopped.txt", historyEntryText(e, "/h/SITE.history"));
+    seed("fuzz_history_entry", "short.txt", "[UPLOAD]\nResult=completed\nLines=5/5\nEND");
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -143,6 +160,7 @@ int main(int argc, char** argv)
     g_out = argv[1];
     catalogSeeds();
     settingsSeeds();
+    historySeeds();
     answerSeeds();
     if (!documentSeeds()) {
         std::fprintf(stderr, "fuzz_seeds: the sample catalogs do not load\n");

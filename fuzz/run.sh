@@ -14,7 +14,7 @@ seconds=$1
 shift
 all_targets=(fuzz_line_reader fuzz_catalog fuzz_lookup_list fuzz_document fuzz_upload_settings
              fuzz_command_lines fuzz_link_answers fuzz_telnet fuzz_diff
-             fuzz_explained_command_file)
+             fuzz_explained_command_file fuzz_history_entry)
 targets=("${@:-${all_targets[@]}}")
 
 build=build/fuzz

@@ -51,21 +51,21 @@ ExplainedCommandFile explainInMemory(const ConfigDocument& doc, const DocumentCh
 
 } // namespace
 
-ExplainedRun generateExplainedCommandFile(const ConfigDocument& doc, int uploadOption,
+ExplainedRun generateExplainedCommandFile(const ConfigDocument& doc, UploadOption option,
                                           Prompter& prompter, BusyIndicator* busy) {
     BusyGuard guard(busy);
     const CatalogLabels labels = CatalogLabels::read(doc);
-    const std::unique_ptr<ConfigDocument> copy = readCopy(doc, comparedCopyPath(doc, uploadOption));
+    const std::unique_ptr<ConfigDocument> copy = readCopy(doc, comparedCopyPath(doc, option));
     LineExplainer explainer(labels, copy.get());
     ExplainedRun run;
-    run.result = generateCommandFile(doc, uploadOption, prompter, nullptr, &explainer);
+    run.result = generateCommandFile(doc, option, prompter, nullptr, &explainer);
     run.file = explainer.take();
     run.file.message = run.result.message;
     return run;
 }
 
-ExplainedCommandFile explainUpload(const ConfigDocument& doc, int uploadOption) {
-    const auto path = comparedCopyPath(doc, uploadOption);
+ExplainedCommandFile explainUpload(const ConfigDocument& doc, UploadOption option) {
+    const auto path = comparedCopyPath(doc, option);
     const std::unique_ptr<ConfigDocument> copy = readCopy(doc, path);
     if (!copy)
         return explainInMemory(doc, DocumentChanges{}, nullptr);
@@ -75,7 +75,7 @@ ExplainedCommandFile explainUpload(const ConfigDocument& doc, int uploadOption) 
     return explainInMemory(doc, compareDocuments(saved, reference), copy.get());
 }
 
-ExplainedCommandFile explainCommandFile(const ConfigDocument& doc, int uploadOption,
+ExplainedCommandFile explainCommandFile(const ConfigDocument& doc, UploadOption option,
                                         const std::string& commandFilePath) {
     std::ifstream file(commandFilePath, std::ios::binary);
     if (!file) {
@@ -84,7 +84,7 @@ ExplainedCommandFile explainCommandFile(const ConfigDocument& doc, int uploadOpt
         return none;
     }
     // Every line the generator can write for this document, so any subset of them matches.
-    const std::unique_ptr<ConfigDocument> copy = readCopy(doc, comparedCopyPath(doc, uploadOption));
+    const std::unique_ptr<ConfigDocument> copy = readCopy(doc, comparedCopyPath(doc, option));
     const ExplainedCommandFile everything = explainInMemory(doc, DocumentChanges{}, copy.get());
     ExplainedCommandFile matched = matchCommandFile(everything, file);
     matched.message = everything.message;

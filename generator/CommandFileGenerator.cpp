@@ -70,15 +70,13 @@ AccessModeTable loadAccessModes(const ConfigDocument& doc)
     return list ? AccessModeTable(*list) : AccessModeTable();
 }
 
-void explainPreamble(CommandText& out, const char* label, const char* value)
-{
+void explainPreamble(CommandText& out, const char* label, const char* value) {
     if (LineExplainer* x = out.explainer())
         x->explain({std::string(kPreambleSection), label, {{"", value, std::nullopt}}});
 }
 
 // Always first: the controller's OK macro and enter key, which the upload relies on.
-void writePreamble(CommandText& out)
-{
+void writePreamble(CommandText& out) {
     out << ";set macro 206 to OK\n"
         << "N053 206 032 OK";
     explainPreamble(out, "Macro 206", "OK");
@@ -110,51 +108,53 @@ std::string writeBody(CommandText& out, const ConfigDocument& doc, const Documen
 
 } // namespace
 
-std::optional<std::string> comparedCopyPath(const ConfigDocument& doc, int uploadOption)
-{
-    if (uploadOption != kChangesSinceLastUpload && uploadOption != kChangesSinceInitialization)
-        return std::nullopt;
-    std::string copy = uploadOption == kChangesSinceLastUpload ? referenceCopyPath(doc.documentPath())
-                                                              : initCopyPath(doc.documentPath());
-    if (!fileExists(copy))
+std::optional<std::string> comparedCopyPath(const ConfigDocument& doc, UploadOption option) {
+    std::string copy;
+    if (option == UploadOption::ChangesSinceLastUpload)
+        copy = referenceCopyPath(doc.documentPath());
+    else if (option == UploadOption::ChangesSinceInitialization)
+        copy = initCopyPath(doc.documentPath());
+    if (copy.empty() || !fileExists(copy))
         return std::nullopt;
     return copy;
 }
 
 // Everything is written for the option "everything" and when the chosen copy is missing.
-std::optional<DocumentChanges> compareWithCopy(const ConfigDocument& doc, int uploadOption)
-{
-    const auto copy = comparedCopyPath(doc, uploadOption);
+std::optional<DocumentChanges> compareWithCopy(const ConfigDocument& doc, UploadOption option) {
+    const auto copy = comparedCopyPath(doc, option);
     if (!copy)
         return DocumentChanges{};
     return compareDocumentFiles(doc.documentPath(), *copy);
 }
 
-std::string writeCommandText(CommandText& out, const ConfigDocument& doc, const DocumentChanges& changes)
-{
+std::string writeCommandText(CommandText& out, const ConfigDocument& doc,
+                             const DocumentChanges& changes) {
     writePreamble(out);
     writeTimerSection(out, doc, changes.timers);
     return writeBody(out, doc, changes);
 }
 
-CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
-                                      BusyIndicator* busy)
-{
-    return generateCommandFile(doc, uploadOption, prompter, busy, nullptr);
-}
+namespace {
 
-CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
-                                      BusyIndicator* busy, LineExplainer* explainer)
-{
+// Which document file is compared with which copy (none: everything), and where the command
+// file goes.
+struct RunFiles {
+    std::string document;
+    std::optional<std::string> copy;
+    std::string output;
+};
+
+CommandFileResult generate(const ConfigDocument& doc, const RunFiles& files, Prompter& prompter,
+                           BusyIndicator* busy, LineExplainer* explainer) {
     BusyGuard guard(busy);
-    const std::string path = commandFilePath(doc.documentPath());
     TextFileOutput file;
-    if (std::string error = file.create(path); !error.empty())
+    if (std::string error = file.create(files.output); !error.empty())
         return failed(prompter, std::move(error));
 
-    const std::optional<DocumentChanges> changes = compareWithCopy(doc, uploadOption);
+    const std::optional<DocumentChanges> changes =
+        files.copy ? compareDocumentFiles(files.document, *files.copy) : DocumentChanges{};
     if (!changes)
-        return failed(prompter, "Unable to open the document file " + doc.documentPath() +
+        return failed(prompter, "Unable to open the document file " + files.document +
                                     " to find what changed.  No command file was written.");
 
     CommandText out([&file](std::string_view chunk) { file.write(chunk); });
@@ -166,7 +166,28 @@ CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOptio
         prompter.inform(missing);
     if (std::string error = file.commit(); !error.empty())
         return failed(prompter, std::move(error));
-    return {path, missing};
+    return {files.output, missing};
+}
+
+} // namespace
+
+CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
+                                      Prompter& prompter, BusyIndicator* busy) {
+    return generateCommandFile(doc, option, prompter, busy, nullptr);
+}
+
+CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
+                                      Prompter& prompter, BusyIndicator* busy,
+                                      LineExplainer* explainer) {
+    const RunFiles files{doc.documentPath(), comparedCopyPath(doc, option),
+                         commandFilePath(doc.documentPath())};
+    return generate(doc, files, prompter, busy, explainer);
+}
+
+CommandFileResult generateChangesAgainst(const ConfigDocument& doc, const std::string& documentFile,
+                                         const std::string& copyPath, const std::string& outputPath,
+                                         Prompter& prompter, BusyIndicator* busy) {
+    return generate(doc, {documentFile, copyPath, outputPath}, prompter, busy, nullptr);
 }
 
 } // namespace merix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/UploadOption.h"
+
 #include <string>
 
 namespace merix {
@@ -8,11 +10,6 @@ class ConfigDocument;
 class Prompter;
 class BusyIndicator;
 class LineExplainer;
-
-// The upload options that choose what the command file holds.
-inline constexpr int kChangesSinceLastUpload = 0;   // compare with the .REF copy
-inline constexpr int kChangesSinceInitialization = 1; // compare with the .INI copy
-inline constexpr int kEverything = 2;               // any other value too
 
 // What a run leaves for the rest of the program. The path is the command file the
 // terminal window uploads; empty means no command file was produced ("Error in
@@ -30,10 +27,18 @@ struct CommandFileResult {
 // configuration in memory, with everything or only the entries whose lines in the
 // document file on disk differ from the chosen copy. Lookup lists are read from the
 // startup directory. Shows the busy indicator for the duration.
-CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
-                                      BusyIndicator* busy = nullptr);
+CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
+                                      Prompter& prompter, BusyIndicator* busy = nullptr);
 // The same, telling the explainer every line written and what it sets.
-CommandFileResult generateCommandFile(const ConfigDocument& doc, int uploadOption, Prompter& prompter,
-                                      BusyIndicator* busy, LineExplainer* explainer);
+CommandFileResult generateCommandFile(const ConfigDocument& doc, UploadOption option,
+                                      Prompter& prompter, BusyIndicator* busy,
+                                      LineExplainer* explainer);
+
+// The command file that brings a controller holding the state of copyPath (any document
+// file) to the configuration in memory: the entries whose lines in documentFile differ from
+// the copy, written to outputPath. A copy that cannot be read makes everything changed.
+CommandFileResult generateChangesAgainst(const ConfigDocument& doc, const std::string& documentFile,
+                                         const std::string& copyPath, const std::string& outputPath,
+                                         Prompter& prompter, BusyIndicator* busy = nullptr);
 
 } // namespace merix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/UploadOption.h"
 #include "generator/CommandText.h"
 #include "generator/SectionChanges.h"
 
@@ -13,11 +14,11 @@ class ConfigDocument;
 // The pieces of one generator run, shared by the command file and its explanation.
 
 // The copy the upload option compares with, when that option compares and the copy exists.
-std::optional<std::string> comparedCopyPath(const ConfigDocument& doc, int uploadOption);
+std::optional<std::string> comparedCopyPath(const ConfigDocument& doc, UploadOption option);
 
 // The change flags of the document file on disk against the chosen copy; everything when
 // nothing is compared. Empty when the document file cannot be read.
-std::optional<DocumentChanges> compareWithCopy(const ConfigDocument& doc, int uploadOption);
+std::optional<DocumentChanges> compareWithCopy(const ConfigDocument& doc, UploadOption option);
 
 // The whole command file from the preamble to the end marker. Returns the message of a
 // missing lookup list, after which the text stops behind the timers.

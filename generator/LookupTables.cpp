@@ -1,5 +1,7 @@
 #include "generator/LookupTables.h"
 
+#include "document/Records.h"
+#include "document/Utf8Text.h"
 #include "generator/Formatting.h"
 
 #include <algorithm>
@@ -84,8 +86,16 @@ AccessModeTable::AccessModeTable(const LookupList& list) {
 }
 
 const AccessModeTable::Mode* AccessModeTable::find(std::string_view name) const {
-    const auto it =
+    auto it =
         std::find_if(m_modes.begin(), m_modes.end(), [&](const Mode& m) { return m.name == name; });
+    if (it == m_modes.end()) {
+        constexpr std::size_t kept = decltype(PortSetup::AccessMode)::capacity;
+        it = std::find_if(m_modes.begin(), m_modes.end(), [&](const Mode& m) {
+            const std::string_view full = m.name;
+            return full.size() > kept && (full.substr(0, kept) == name ||
+                                          full.substr(0, characterBoundary(full, kept)) == name);
+        });
+    }
     return it == m_modes.end() ? nullptr : &*it;
 }
 

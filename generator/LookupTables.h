@@ -57,6 +57,8 @@ class AccessModeTable {
 
     AccessModeTable() = default;
     explicit AccessModeTable(const LookupList& list);
+    // Exact first; failing that, the first mode whose name the port's field holds cut to its
+    // capacity, so a long mode name chosen on the screen still reaches the controller.
     const Mode* find(std::string_view name) const;
 
   private:

@@ -1,21 +1,24 @@
 #pragma once
 
+#include "link/LinkRecorder.h"
 #include "link/PortMap.h"
 #include "link/Response.h"
+#include "link/SerialPortFactory.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
-#include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace merix {
 
-class BusyIndicator;
 class Clock;
 class ControllerOutput;
-class Prompter;
 class SerialPort;
+class StopRequest;
 struct UploadSettings;
 struct Transfer;
 
@@ -29,32 +32,45 @@ struct LinkTimings {
 };
 
 // The connection to one controller, directly or through a modem, and the line-by-line
-// upload on it. Progress goes to the output list, failures also to message boxes.
+// protocol on it. Progress goes to the output list; what the user must be told (once a
+// message box) is kept for the caller to take, with the error flag set. The link runs on
+// whichever thread calls it, one call at a time; only the connected flag may be read from
+// another thread meanwhile, and the stop request set. Each connect makes its own port from
+// the endpoint the port map gives, so a changed endpoint or an interrupted port never
+// carries over to the next connection.
 class ControllerLink {
 public:
     static constexpr int kLineLimit = 500000;
     static constexpr std::size_t kReadCapacity = 1000;
 
-    ControllerLink(SerialPort& port, Clock& clock, ControllerOutput& output, Prompter& prompter,
-                   BusyIndicator* busy = nullptr);
+    ControllerLink(Clock& clock, ControllerOutput& output,
+                   SerialPortFactory makePort = makeSerialPort);
+    ~ControllerLink();
+    ControllerLink(const ControllerLink&) = delete;
+    ControllerLink& operator=(const ControllerLink&) = delete;
 
     void setPortMap(const PortMap& ports) { m_ports = ports; }
+    // Stop during a connect: ends it at once, a dialled modem hung up; nullptr for none.
+    void setStopRequest(StopRequest* stop) { m_stop = stop; }
     void setTimings(const LinkTimings& timings) { m_timings = timings; }
+    // Sees every byte of every connection from the opening of the port; nullptr for none.
+    void setRecorder(LinkRecorder* recorder) { m_recorder = recorder; }
 
     // True when this call made the connection; false when it failed or one existed already.
     bool connect(const UploadSettings& settings);
-    // Hangs a modem up (connectionType 1) and closes; always shows "Disconnected".
-    void disconnect(int connectionType);
+    // Hangs a modem up when the line was dialled, and closes; always shows "Disconnected".
+    void disconnect();
     void hangUpModem();
 
-    // The before, command and after files as the settings say; disconnects on a failure.
-    void uploadCommandFiles(const UploadSettings& settings, const std::string& commandFile);
-    // One file, line by line; stops at the first failure that ends it (the error flag).
-    void sendFile(std::istream& file, bool stripComments);
+    // One line of a command file as prepareCommandLine made it: counted, and sent unless it
+    // is empty. False when the file must end here (the error flag is set).
+    bool sendCommandLine(const std::string& line);
     // One typed command, unchanged; the connection stays up whatever happens.
     void sendUserCommand(std::string_view text);
+    // A line of its own in the recorder's account of the connection.
+    void note(std::string_view text);
 
-    // Before an upload of some other file: read count, error flag and line counter.
+    // Before an upload: read count, error flag and line counter.
     void resetUploadState();
     // "Finished Upload" and "DTMF>", both again on a fresh list if the list filled up.
     void showFinished();
@@ -62,24 +78,36 @@ public:
     bool isConnected() const { return m_connected; }
     bool hasError() const { return m_error; }
     int lineCounter() const { return m_lineCounter; }
+    ControllerOutput& output() { return m_output; }
+    // The connection made last (or being made): port, device, rate, kind of line.
+    const ConnectionInfo& connection() const { return m_connection; }
+    // What the user must be told since the last call, in order; the caller shows it.
+    std::vector<std::string> takeMessages();
+    // Why the last read or write failed when the port can say more than the link's message
+    // (a connection on the network that dropped, naming it); empty otherwise.
+    std::string portFailure() const;
 
-private:
-    enum class Wait { Found, NotFound, ReadFailed };
+  private:
+    enum class Wait { Found, NotFound, ReadFailed, Stopped };
 
     // connection
-    bool openPort(int comPort);
+    bool openAndConfigure(const UploadSettings& settings);
+    bool openPort(const UploadSettings& settings);
     bool configurePort(const std::string& baudRate);
+    bool stopRequested() const;
+    void showStopped();
     bool dial(const std::string& phoneNumber);
     bool awaitModemConnect();
     bool awaitFirstPrompt(bool modem);
     void abandonDial();
     void closePort();
+    bool dialled() const { return m_connection.type == ConnectionType::Modem; }
 
     // upload
     bool sendPreparedLine(const std::string& line);
     bool writeCommand(const std::string& line);
     Wait awaitPrompt(int reads);
-    Wait awaitText(int reads, bool (Response::*found)() const);
+    Wait awaitText(int reads, bool (Response::*found)() const, bool stoppable = false);
     bool checkResponse(Wait wait);
     void showResponse();
 
@@ -90,15 +118,18 @@ private:
     Transfer readOnce();
     void waitUntil(std::int64_t ms);
 
-    SerialPort& m_port;
     Clock& m_clock;
     ControllerOutput& m_output;
-    Prompter& m_prompter;
-    BusyIndicator* m_busy;
+    SerialPortFactory m_makePort;
+    std::unique_ptr<SerialPort> m_port; // of the connection made last; none before the first
+    StopRequest* m_stop = nullptr;
+    LinkRecorder* m_recorder = nullptr;
     PortMap m_ports;
     LinkTimings m_timings;
+    ConnectionInfo m_connection;
+    std::vector<std::string> m_messages;
 
-    bool m_connected = false;
+    std::atomic<bool> m_connected = false;
     bool m_error = false;
     int m_lineCounter = 0;
     bool m_resentOnce = false;

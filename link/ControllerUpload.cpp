@@ -1,13 +1,10 @@
 #include "link/ControllerLink.h"
 
-#include "document/Prompter.h"
 #include "link/CommandLines.h"
 #include "link/ControllerOutput.h"
 #include "link/LinkMessages.h"
 #include "link/SerialPort.h"
-#include "link/UploadSettings.h"
 
-#include <fstream>
 #include <vector>
 
 namespace merix {
@@ -21,30 +18,6 @@ void ControllerLink::resetUploadState()
     m_lineCounter = 0;
 }
 
-void ControllerLink::uploadCommandFiles(const UploadSettings& settings, const std::string& commandFile)
-{
-    BusyGuard busy(m_busy);
-    resetUploadState();
-    std::vector<std::string> files;
-    if (settings.uploadBefore)
-        files.push_back(settings.beforeFile.str());
-    files.push_back(commandFile);
-    if (settings.uploadAfter)
-        files.push_back(settings.afterFile.str());
-    for (const std::string& path : files) {
-        std::ifstream file(path, std::ios::binary);
-        if (!file)
-            continue;
-        sendFile(file, settings.stripComments != 0);
-        if (m_error) {
-            disconnect(settings.connectionType);
-            return;
-        }
-    }
-    if (m_lineCounter < kLineLimit && !m_error)
-        showFinished();
-}
-
 void ControllerLink::showFinished()
 {
     const bool kept = m_output.addLine(kFinished);
@@ -55,20 +28,15 @@ void ControllerLink::showFinished()
     }
 }
 
-void ControllerLink::sendFile(std::istream& file, bool stripComments)
-{
-    CommandLineReader reader(file);
-    std::string piece;
-    while (reader.next(piece)) {
-        ++m_lineCounter;
-        const std::string line = prepareCommandLine(piece, stripComments);
-        if (!line.empty() && !sendPreparedLine(line))
-            return;
-        if (m_lineCounter > kLineLimit) {
-            report(kTooManyLines);
-            return;
-        }
+bool ControllerLink::sendCommandLine(const std::string& line) {
+    ++m_lineCounter;
+    if (!line.empty() && !sendPreparedLine(line))
+        return false;
+    if (m_lineCounter > kLineLimit) {
+        report(kTooManyLines);
+        return false;
     }
+    return true;
 }
 
 // Sends one line and shows the answer; a line the controller did not acknowledge with "OK"
@@ -84,7 +52,7 @@ bool ControllerLink::sendPreparedLine(const std::string& line)
         if (!checkResponse(wait))
             return false;
         showResponse();
-        m_port.purge();
+        m_port->purge();
         if (!resend) {
             m_resentOnce = false;
             return true;
@@ -164,14 +132,13 @@ void ControllerLink::showResponse()
 
 void ControllerLink::sendUserCommand(std::string_view text)
 {
-    if (text.empty())
+    if (text.empty() || !m_port)
         return;
-    BusyGuard busy(m_busy);
-    m_port.purge();
+    m_port->purge();
     const std::string line = std::string(text.substr(0, kCommandPiece - 1)) + "\r";
     if (writeCommand(line) && checkResponse(awaitPrompt(15)))
         showResponse();
-    m_port.purge();
+    m_port->purge();
 }
 
 } // namespace merix

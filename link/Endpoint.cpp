@@ -46,6 +46,8 @@ std::optional<std::uint16_t> portNumber(std::string_view s) {
 // host:port or [IPv6]:port; the error names the whole text.
 std::string splitAuthority(std::string_view authority, std::string_view whole, Endpoint& e) {
     const std::string name(whole);
+    // The example in a message is of the kind the user meant.
+    const std::string scheme = e.kind == Endpoint::Kind::Tcp ? "tcp://" : "rfc2217://";
     std::string_view portText;
     if (!authority.empty() && authority[0] == '[') {
         const auto close = authority.find(']');
@@ -58,15 +60,15 @@ std::string splitAuthority(std::string_view authority, std::string_view whole, E
         if (::inet_pton(AF_INET6, address.c_str(), &parsed) != 1)
             return name + ": [" + e.host + "] is not an IPv6 address.";
         if (authority.substr(close + 1, 1) != ":")
-            return name + " has no port number: write it as in tcp://[::1]:2000.";
+            return name + " has no port number: write it as in " + scheme + "[::1]:2000.";
         portText = authority.substr(close + 2);
     } else {
         const auto colon = authority.rfind(':');
         if (colon == std::string_view::npos)
-            return name + " has no port number: write it as in tcp://host:2000.";
+            return name + " has no port number: write it as in " + scheme + "host:2000.";
         e.host = std::string(authority.substr(0, colon));
         if (e.host.find(':') != std::string::npos)
-            return name + ": put an IPv6 address in brackets, as in tcp://[::1]:2000.";
+            return name + ": put an IPv6 address in brackets, as in " + scheme + "[::1]:2000.";
         if (e.host.empty())
             return name + " has no host name.";
         if (!isHostName(e.host))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace merix::linktext {
 
 // Lines shown in the Controller Output list.
@@ -14,6 +16,22 @@ inline constexpr const char* kNoPrompt = "Disconnected...  Unable to receive DTM
 inline constexpr const char* kDisconnecting = "Disconnecting";
 inline constexpr const char* kDisconnected = "Disconnected";
 inline constexpr const char* kFinished = "Finished Upload";
+inline constexpr const char* kCannotOpenFile = "Unable to Open File (Check Path and Filename)";
+inline constexpr const char* kReferenceNotUpdated =
+    "Reference copy not updated: the upload did not finish; the next upload of changes sends "
+    "them again.";
+
+inline std::string stoppedAt(int sent, int total) {
+    return "Upload stopped after line " + std::to_string(sent) + " of " + std::to_string(total) +
+           ".";
+}
+inline std::string failedAt(int line, int total) {
+    return "Upload failed at line " + std::to_string(line) + " of " + std::to_string(total) + ".";
+}
+// Where in its file the failed line stands, as a text editor counts lines.
+inline std::string stoppedInFile(int line, const std::string& file) {
+    return "The upload stopped at line " + std::to_string(line) + " of " + file + ".";
+}
 
 // Message boxes.
 inline constexpr const char* kBufferStructure = "Unable to open COM Port buffer structure.";

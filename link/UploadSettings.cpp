@@ -89,7 +89,7 @@ bool closesShortForm(const std::optional<SettingsLine>& line)
 void readConnection(std::istream& in, UploadSettings& s)
 {
     if (auto l = readLine(in))
-        s.connectionType = decimal(l->text);
+        s.connectionType = static_cast<ConnectionType>(decimal(l->text));
     if (auto l = readLine(in))
         s.phoneNumber = l->text;
     if (auto l = readLine(in))
@@ -150,7 +150,7 @@ bool loadUploadSettings(UploadSettings& settings, const std::string& documentPat
     const auto line6 = readLine(in);
     if (closesShortForm(line6))
         return true;
-    settings.uploadOption = decimal(line6->text);
+    settings.uploadOption = static_cast<UploadOption>(decimal(line6->text));
     if (auto l = readLine(in))
         settings.stripComments = decimal(l->text);
     readFiles(in, settings, defaults);
@@ -164,11 +164,11 @@ std::string uploadSettingsText(const UploadSettings& s)
         text += value;
         text += "\r\n";
     };
-    line(std::to_string(s.connectionType));
+    line(std::to_string(static_cast<int>(s.connectionType)));
     line(s.phoneNumber);
     line(s.baudRate);
     line(std::to_string(s.comPort));
-    line(std::to_string(s.uploadOption));
+    line(std::to_string(static_cast<int>(s.uploadOption)));
     line(std::to_string(s.stripComments));
     line(s.beforeFile);
     line(std::to_string(s.uploadBefore));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FixedText.h"
+#include "document/UploadOption.h"
 
 #include <string>
 
@@ -9,13 +10,20 @@ namespace merix {
 // Room for a path as Linux allows it (PATH_MAX), so files in deep folders are not cut.
 inline constexpr std::size_t kPathCapacity = 4096;
 
+// How the controller is reached. The numbers are the ones the settings file stores; any
+// other number a file may hold is kept, and is taken as neither.
+enum class ConnectionType : int {
+    Direct = 0,
+    Modem = 1,
+};
+
 // How to reach the controller and what to send; kept beside each document in its .SER file.
 struct UploadSettings {
-    int connectionType = 0; // 0 direct connection, 1 modem
+    ConnectionType connectionType = ConnectionType::Direct;
     FixedText<40> phoneNumber;
     FixedText<40> baudRate = "9600";
     int comPort = 0; // 0..3 for COM1..COM4
-    int uploadOption = 0; // 0 since last upload, 1 since initialization, 2 everything
+    UploadOption uploadOption = UploadOption::ChangesSinceLastUpload;
     int stripComments = 1;
     FixedText<kPathCapacity> beforeFile;
     FixedText<kPathCapacity> afterFile;

@@ -134,8 +134,12 @@ check_completion() {
         "merix-cli send |MERX_1.MRX club notes.txt site.mrx "
         "merix-cli upload site.mrx --catalogs |club "
         "merix-cli send a.cmd --k|--keep-comments "
+        "merix-cli send a.cmd --device tc|tcp:// "
+        "merix-cli upload site.mrx --device rfc|rfc2217:// "
         "merix-cli report site.mrx --format |html text "
         "merix-cli diff site.mrx |MERX_1.MRX club site.mrx "
+        "merix-cli hi|history "
+        "merix-cli generate site.mrx --against |MERX_1.MRX club site.mrx "
     )
     local c words expected got
     for c in "${cases[@]}"; do

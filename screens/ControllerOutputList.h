@@ -2,18 +2,26 @@
 
 #include "link/ControllerOutput.h"
 
+#include <mutex>
+#include <string>
+
 class QListWidget;
 
 namespace merix {
 
-// The "Controller Output" list as the link's output. The link blocks the event loop while it
-// works, so every change is painted on the spot instead of waiting for the loop.
+// The "Controller Output" list as the link's output, for a link working on a thread of its
+// own: the lines are kept here for the link to read back, and every change reaches the
+// widget on the widget's thread, in order, through its event queue. A line longer than
+// kLineWidth goes on in the next line, so a controller that never sends a line feed cannot
+// build one endless line.
 class ControllerOutputList final : public ControllerOutput {
   public:
     static constexpr int kRoom = 5000;
+    static constexpr std::size_t kLineWidth = 1000;
 
     explicit ControllerOutputList(QListWidget* list, int room = kRoom);
 
+    // From any thread.
     bool addLine(const std::string& text) override;
     void replaceLastLine(const std::string& text) override;
     void clear() override;
@@ -21,10 +29,17 @@ class ControllerOutputList final : public ControllerOutput {
     std::string lastLine() const override;
 
   private:
-    void showLastLine();
+    enum class Change { Add, ReplaceLast, Clear };
+
+    bool add(std::string_view text);
+    bool addWrapped(std::string_view rest);
+    void post(Change change, std::string_view text = {});
 
     QListWidget* m_list;
-    int m_room;
+    const int m_room;
+    mutable std::mutex m_mutex;
+    std::size_t m_count = 0;
+    std::string m_last;
 };
 
 } // namespace merix

@@ -19,18 +19,18 @@ void addNotice(std::string& notice, const std::string& line) {
     notice += line;
 }
 
-std::vector<std::string> readNames(const ConfigDocument& doc, const std::string& fileName,
-                                   const std::string& listName, std::string& notice) {
-    std::vector<std::string> names;
+// False when the file cannot be read; `names` then stays empty.
+bool readNames(const ConfigDocument& doc, const std::string& fileName, const std::string& listName,
+               std::vector<std::string>& names, std::string& notice) {
     const auto list = readLookupList(doc.catalogPath(fileName), kScreenLineCapacity);
     if (!list) {
         addNotice(notice, unreadableVocabularyNotice(fileName, listName));
-        return names;
+        return false;
     }
     names.reserve(list->size());
     for (const LookupEntry& entry : *list)
         names.push_back(entry.name);
-    return names;
+    return true;
 }
 
 } // namespace
@@ -42,8 +42,8 @@ std::string unreadableVocabularyNotice(const std::string& fileName, const std::s
 MessageCatalog readMessageCatalog(const ConfigDocument& doc) {
     using F = MessageFields;
     MessageCatalog result;
-    result.words = readNames(doc, "wordlist.cfg", "word list", result.notice);
-    result.cwSymbols = readNames(doc, "cw.cfg", "CW list", result.notice);
+    result.wordsRead = readNames(doc, "wordlist.cfg", "word list", result.words, result.notice);
+    result.cwRead = readNames(doc, "cw.cfg", "CW list", result.cwSymbols, result.notice);
     CatalogRows rows =
         readCatalogRows(doc.catalogPath("messages.cfg"), "messages.cfg", messagesLayout(),
                         doc.messages.size(), kMessagesLineCapacity);

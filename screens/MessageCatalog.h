@@ -20,6 +20,9 @@ struct MessageCatalog {
     std::vector<MessageInfo> messages;  // one per message of the document
     std::vector<std::string> words;     // wordlist.cfg, in file order
     std::vector<std::string> cwSymbols; // cw.cfg, in file order, named symbols with their blank
+    // False when the file could not be read: its list is empty, not known to be empty.
+    bool wordsRead = false;
+    bool cwRead = false;
     // Empty, or one status-bar line naming every file that could not give what it should.
     std::string notice;
 };

@@ -1,20 +1,10 @@
 #include "screens/MessageCheck.h"
 
+#include "document/Utf8Text.h"
+
 #include <algorithm>
 
 namespace merix {
-
-namespace {
-
-// The bytes of the UTF-8 character that starts at text[at], so a selection never cuts one.
-std::size_t utf8CharacterLength(std::string_view text, std::size_t at) {
-    std::size_t end = at + 1;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        ++end;
-    return end - at;
-}
-
-} // namespace
 
 std::optional<TextSpan> firstUnknownWord(std::string_view text, const CaseFreeNames& known) {
     std::size_t i = 0;
@@ -40,6 +30,7 @@ std::optional<TextSpan> firstUnknownCwCharacter(std::string_view text,
             i += symbol ? symbol : 1;
             continue;
         }
+        // The character whole, so a selection never cuts one.
         const std::size_t length = utf8CharacterLength(text, i);
         if (!oneCharacterEntries.contains(text.substr(i, length)))
             return TextSpan{i, length};

@@ -1,6 +1,7 @@
 #include "screens/MessageTypeAhead.h"
 
 #include "generator/Formatting.h"
+#include "document/Utf8Text.h"
 
 #include <algorithm>
 
@@ -46,7 +47,7 @@ std::optional<std::size_t> cwSelection(std::string_view text, const TextChange& 
 
 Completion finished(Completion::Kind kind, std::string text, std::size_t caret,
                     std::string_view original, std::size_t capacity) {
-    if (text.size() > capacity)
+    if (fieldLength(text) > capacity)
         return {Completion::Kind::Unchanged, std::string(original), 0};
     caret = std::min(caret, text.size());
     return {kind, std::move(text), caret};

@@ -44,7 +44,8 @@ struct Completion {
     std::size_t caret = 0; // after a replacement
 };
 // `entry` is the word, the CW symbol or the track name; a text that would grow beyond
-// `capacity` stays as it is rather than take half an entry.
+// `capacity` (characters as the text field counts them) stays as it is rather than take half
+// an entry.
 Completion completeWith(std::string_view text, const TextChange& change, std::string_view entry,
                         Vocabulary vocabulary, std::size_t capacity);
 

@@ -7,6 +7,7 @@
 #include "screens/MessageFieldRules.h"
 #include "screens/PointerOverMain.h"
 #include "screens/QtText.h"
+#include "document/Utf8Text.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -298,13 +299,19 @@ void MessagesScreen::onDvrDescriptionChanged() {
     m_dvrLines.replace(index, std::move(line));
 }
 
+// A list that could not be read judges nothing: the status line has said why it is empty,
+// and every stored text failing would leave the user no way out but Cancel.
 std::optional<TextSpan> MessagesScreen::firstOffence(const std::string& text) const {
     switch (m_shown) {
     case Vocabulary::Words:
+        if (!m_catalog.wordsRead)
+            break;
         return firstUnknownWord(text, m_knownWords);
     case Vocabulary::Dvr:
         return firstUnknownWord(text, m_knownTracks);
     case Vocabulary::Cw:
+        if (!m_catalog.cwRead)
+            break;
         return firstUnknownCwCharacter(text, m_knownCw);
     case Vocabulary::None:
         break;
@@ -321,7 +328,7 @@ bool MessagesScreen::checkText() {
     const std::string text = toStdString(m_text->text());
     const std::optional<TextSpan> offence = firstOffence(text);
     if (!offence) {
-        m_lastAccepted = text.substr(0, kMessageTextCapacity);
+        m_lastAccepted = std::string(firstFieldCharacters(text, kMessageTextCapacity));
         currentMessage().text = m_lastAccepted;
         return true;
     }
@@ -355,10 +362,15 @@ void MessagesScreen::onTextFocusLost() {
 
 bool MessagesScreen::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_text && e->type() == QEvent::FocusOut) {
+        // The field drops its selection and hides its caret as it loses the focus: that comes
+        // first, so the part a failing check selects, and the focus it puts back, stay.
+        m_text->event(e);
         onTextFocusLost();
-    } else if (e->type() == QEvent::FocusIn &&
-               (watched == m_list || watched == m_description || watched == m_commandField ||
-                watched == m_dvrDescription)) {
+        return true;
+    }
+    if (e->type() == QEvent::FocusIn &&
+        (watched == m_list || watched == m_description || watched == m_commandField ||
+         watched == m_dvrDescription)) {
         checkUnlessSuppressed();
     } else if (watched == m_list->viewport() && e->type() == QEvent::MouseButtonPress &&
                !m_list->hasFocus()) {

@@ -1,6 +1,7 @@
 #include "screens/MiscSetupRules.h"
 
 #include "screens/TypedText.h"
+#include "document/Utf8Text.h"
 
 namespace merix {
 
@@ -18,13 +19,6 @@ std::optional<std::size_t> firstLineBreakingByte(std::string_view text) {
     return std::nullopt;
 }
 
-// The store counts bytes; a cut never splits a character of several bytes.
-std::size_t characterBoundary(std::string_view text, std::size_t at) {
-    while (at > 0 && at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
-        --at;
-    return at;
-}
-
 PortTextVerdict judge(std::string_view text, std::size_t longest, std::string_view message,
                       bool caretAtStart) {
     text = text.substr(0, characterBoundary(text, kFieldCapacity));
@@ -35,7 +29,7 @@ PortTextVerdict judge(std::string_view text, std::size_t longest, std::string_vi
         verdict.position = *bad;
         return verdict;
     }
-    if (text.size() > longest) {
+    if (text.size() > longest) { // the store counts bytes, and keeps whole characters
         verdict.action = PortTextVerdict::Action::Cut;
         verdict.text = std::string(text.substr(0, characterBoundary(text, longest)));
         verdict.position = caretAtStart ? 0 : verdict.text.size();

@@ -2,6 +2,8 @@
 
 #include "document/Prompter.h"
 #include "screens/Captions.h"
+#include "screens/ChoiceButtons.h"
+#include "screens/HiddenControls.h"
 #include "screens/MiscSetupCatalog.h"
 #include "screens/MiscSetupRules.h"
 #include "screens/PortChoice.h"
@@ -24,14 +26,9 @@ namespace merix {
 
 namespace {
 
-// The text a port keeps from a chosen access mode is read up to this many characters.
-constexpr qsizetype kChosenCapacity = 99;
-
-void keepPlaceWhenHidden(QWidget* w) {
-    QSizePolicy policy = w->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(policy);
-}
+// The Preaccess value of "Link", the third button: only a link has a dial tone and an access
+// code.
+constexpr int kPreaccessLink = 2;
 
 } // namespace
 
@@ -173,9 +170,10 @@ void MiscSetupScreen::buildControls() {
 
 void MiscSetupScreen::loadAccessModes() {
     BusyGuard guard(m_busy);
-    const AccessModeChoices modes = readAccessModeChoices(m_doc.catalogPath("access.cfg"));
+    AccessModeChoices modes = readAccessModeChoices(m_doc.catalogPath("access.cfg"));
     for (const std::string& name : modes.names)
         m_accessMode->addItem(toQString(name));
+    m_accessModes = std::move(modes.names);
     showCatalogNotice(modes.notice);
 }
 
@@ -205,15 +203,12 @@ void MiscSetupScreen::showPort() {
     for (const CheckSetting& check : m_checks)
         check.box->setChecked(port.*check.setting != 0);
     m_password->setChecked(port.PasswordSystem != 0);
-    for (const ChoiceSetting& c : m_choices) {
-        // Any value the buttons do not name means the last one, as the commands read it.
-        const int value = port.*c.setting;
-        const int last = static_cast<int>(c.buttons->buttons().size()) - 1;
-        c.buttons->button(value >= 0 && value < last ? value : last)->setChecked(true);
-    }
-    showLinkControls(port.Preaccess != 0 && port.Preaccess != 1);
-    m_accessMode->setCurrentIndex(m_accessMode->findText(
-        toQString(port.AccessMode), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    // A value no button names (a hand-edited document) ticks none, and stays stored as it is
+    // until the user chooses.
+    for (const ChoiceSetting& c : m_choices)
+        checkQuietly(c.buttons, port.*c.setting);
+    showLinkControls(port.Preaccess == kPreaccessLink);
+    m_accessMode->setCurrentIndex(accessModeIndex(m_accessModes, port.AccessMode.view()));
     setTextQuietly(m_executer, toQString(port.ForceExecutionDigit));
     setTextQuietly(m_accessCode, toQString(port.AccessCode));
     m_description->setPlainText(toQString(port.portDescription));
@@ -243,12 +238,12 @@ void MiscSetupScreen::onPasswordClicked(bool checked) {
 void MiscSetupScreen::onChoiceClicked(int PortSetup::*setting, int value) {
     shownSetup().*setting = value;
     if (setting == &PortSetup::Preaccess)
-        showLinkControls(value == 2);
+        showLinkControls(value == kPreaccessLink);
 }
 
 void MiscSetupScreen::onAccessModeChosen(int index) {
-    if (index >= 0)
-        shownSetup().AccessMode = toStdString(m_accessMode->itemText(index).left(kChosenCapacity));
+    if (index >= 0 && static_cast<std::size_t>(index) < m_accessModes.size())
+        shownSetup().AccessMode = keptAccessMode(m_accessModes[static_cast<std::size_t>(index)]);
 }
 
 void MiscSetupScreen::onAccessCodeChanged() {
@@ -275,7 +270,7 @@ void MiscSetupScreen::onExecuterChanged() {
         return;
     case PortTextVerdict::Action::Cut:
         m_executer->setText(toQString(verdict.text)); // stored as a change of its own
-        m_executer->setCursorPosition(fieldPosition(m_executer, verdict.position));
+        m_executer->setCursorPosition(qtIndex(verdict.text, verdict.position));
         return;
     case PortTextVerdict::Action::Store:
         shownSetup().ForceExecutionDigit = verdict.text;

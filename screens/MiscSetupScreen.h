@@ -4,6 +4,7 @@
 #include "screens/EditingScreen.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 class QAbstractButton;
@@ -74,6 +75,7 @@ class MiscSetupScreen final : public EditingScreen {
 
     std::vector<CheckSetting> m_checks;
     std::vector<ChoiceSetting> m_choices;
+    std::vector<std::string> m_accessModes; // whole, as the list shows them
     int m_port = 1;
     std::array<PortSetup, kPortCount> m_backup;
 

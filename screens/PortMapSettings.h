@@ -4,8 +4,8 @@
 
 namespace merix {
 
-// The devices of "COM1".."COM4" in the program's profile settings; a port without an entry
-// keeps its default.
+// The endpoints of "COM1".."COM4" (device paths or URLs) in the program's profile settings; a
+// port without an entry keeps its default.
 PortMap loadPortMap();
 void savePortMap(const PortMap& ports);
 

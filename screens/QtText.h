@@ -41,21 +41,13 @@ inline void setTextQuietly(QPlainTextEdit* field, const QString& text) {
     field->setPlainText(text);
 }
 
-// Where a byte offset into a field's UTF-8 text (at the start of a character) stands in the
-// field's own text.
-inline int fieldPosition(const QLineEdit* field, std::size_t utf8Offset) {
-    const QByteArray utf8 = field->text().toUtf8();
-    return static_cast<int>(
-        QString::fromUtf8(utf8.left(static_cast<qsizetype>(utf8Offset))).size());
-}
-
 // Takes a refused character out of a field and leaves the caret where it stood; the field's
 // change handler then judges the rest as a change of its own. `utf8Offset` is where the rules
 // found it in the UTF-8 text. The character goes from the field's own text, whole, so a
 // character of several bytes never leaves a broken rest behind.
 inline void removeTypedCharacter(QLineEdit* field, std::size_t utf8Offset) {
-    const int at = fieldPosition(field, utf8Offset);
     QString text = field->text();
+    const int at = qtIndex(toStdString(text), utf8Offset);
     if (at >= text.size())
         return;
     const qsizetype length = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;

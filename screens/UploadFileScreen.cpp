@@ -11,7 +11,7 @@
 
 namespace merix {
 
-UploadFileScreen::UploadFileScreen(FixedText<100>& otherUploadFile, Prompter& prompter,
+UploadFileScreen::UploadFileScreen(FixedText<kPathCapacity>& otherUploadFile, Prompter& prompter,
                                    TextEditorLauncher& editor, QWidget* parent)
     : QDialog(parent), m_otherUploadFile(otherUploadFile) {
     setWindowTitle(QStringLiteral("Upload File"));
@@ -19,7 +19,7 @@ UploadFileScreen::UploadFileScreen(FixedText<100>& otherUploadFile, Prompter& pr
 
     auto* label = new QLabel(QStringLiteral("&Upload Filename:"), this);
     m_file = new QLineEdit(this);
-    m_file->setMaxLength(static_cast<int>(FixedText<100>::capacity));
+    m_file->setMaxLength(static_cast<int>(FixedText<kPathCapacity>::capacity));
     m_file->setMinimumWidth(360);
     m_file->setText(QString::fromStdString(otherUploadFile.str()));
     label->setBuddy(m_file);

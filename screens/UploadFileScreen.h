@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FixedText.h"
+#include "link/UploadSettings.h"
 
 #include <QDialog>
 
@@ -19,7 +20,7 @@ class UploadFileScreen final : public QDialog {
     Q_DISABLE_COPY_MOVE(UploadFileScreen)
 
   public:
-    UploadFileScreen(FixedText<100>& otherUploadFile, Prompter& prompter,
+    UploadFileScreen(FixedText<kPathCapacity>& otherUploadFile, Prompter& prompter,
                      TextEditorLauncher& editor, QWidget* parent);
 
     QLineEdit* fileField() const { return m_file; }
@@ -30,7 +31,7 @@ class UploadFileScreen final : public QDialog {
     void reject() override;
 
   private:
-    FixedText<100>& m_otherUploadFile;
+    FixedText<kPathCapacity>& m_otherUploadFile;
     QLineEdit* m_file = nullptr;
     QPushButton* m_edit = nullptr;
     QPushButton* m_cancel = nullptr;

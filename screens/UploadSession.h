@@ -14,7 +14,7 @@ struct UploadSettings;
 
 // What the Terminal Window and the upload screens share while the window is open: the
 // document, the upload settings read at the upload command, the generated command file
-// (empty when a regeneration failed) and the devices of the four ports.
+// (empty when a regeneration failed) and the endpoints of the four ports.
 struct UploadSession {
     ConfigDocument& doc;
     UploadSettings& settings;

@@ -1,5 +1,8 @@
 #include "screens/UploadSetupRules.h"
 
+#include "link/Endpoint.h"
+#include "link/PortMap.h"
+
 #include <algorithm>
 
 namespace merix {
@@ -72,6 +75,17 @@ PhoneNumberCheck checkPhoneNumber(std::u16string_view text) {
     // One past the removed character, as the field always did; never beyond the text.
     check.caret = static_cast<int>(std::min(at + 1, check.corrected.size()));
     return check;
+}
+
+EndpointProblem checkPortEndpoints(const PortMap& ports) {
+    for (int i = 0; i < PortMap::kPortCount; ++i) {
+        if (ports.device(i).empty())
+            continue;
+        const ParsedEndpoint parsed = parseEndpoint(ports.device(i));
+        if (!parsed.endpoint)
+            return {i, "Port " + std::to_string(i + 1) + ": " + parsed.error};
+    }
+    return {};
 }
 
 } // namespace merix

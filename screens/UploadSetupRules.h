@@ -5,6 +5,8 @@
 
 namespace merix {
 
+class PortMap;
+
 // What one change of the phone number field comes to. The widget only applies the verdict:
 // the message, the corrected text and, for a bad character, the caret. Texts are the field's
 // UTF-16 code units.
@@ -23,5 +25,14 @@ struct PhoneNumberCheck {
 // the last character of the field. Otherwise the first character that is neither a digit nor a
 // separator is removed.
 PhoneNumberCheck checkPhoneNumber(std::u16string_view text);
+
+// The first port whose endpoint cannot be read, and what is wrong with it, said with the
+// port; port -1 when every one can. An empty entry passes: the connect says that the port
+// has no device.
+struct EndpointProblem {
+    int port = -1;
+    std::string message;
+};
+EndpointProblem checkPortEndpoints(const PortMap& ports);
 
 } // namespace merix

@@ -28,7 +28,8 @@ namespace merix {
 
 namespace {
 
-constexpr int kFileNameCharacters = 99;
+// A whole path, as long as the settings file keeps it.
+constexpr int kFileNameCharacters = static_cast<int>(kPathCapacity - 1);
 constexpr int kPhoneCharacters = 39;
 const char* const kBaudRates[] = {"300", "600", "1200", "2400", "4800", "9600", "19200"};
 
@@ -116,13 +117,18 @@ QWidget* UploadSetupScreen::buildPorts() {
     for (int i = 0; i < PortMap::kPortCount; ++i) {
         m_port[i] = new QRadioButton(QStringLiteral("Port &%1").arg(i + 1), group);
         m_portGroup->addButton(m_port[i], i);
-        // Any device path may be typed; the list offers those present now.
+        // Any device path or network endpoint may be typed, and is kept as typed; the list
+        // offers the devices present now.
         m_device[i] = new QComboBox(group);
         m_device[i]->setEditable(true);
         m_device[i]->setInsertPolicy(QComboBox::NoInsert);
         m_device[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         m_device[i]->setMinimumContentsLength(24);
-        m_device[i]->setToolTip(QStringLiteral("The device Port %1 (COM%1) uses").arg(i + 1));
+        m_device[i]->setToolTip(
+            QStringLiteral("What Port %1 (COM%1) reaches: a serial device such as /dev/ttyUSB0, "
+                           "or a serial port on the network as tcp://host:port (raw) or "
+                           "rfc2217://host:port (the baud rate is set on the remote port)")
+                .arg(i + 1));
         for (const SerialDeviceChoice& choice : choices) {
             m_device[i]->addItem(toQString(choice.path));
             if (!choice.currentDevice.empty())
@@ -183,8 +189,8 @@ QWidget* UploadSetupScreen::buildSideFiles() {
 
 void UploadSetupScreen::showRecord() {
     const UploadSettings& s = m_session.settings;
-    if (s.connectionType == 0 || s.connectionType == 1)
-        m_type[s.connectionType]->setChecked(true);
+    if (s.connectionType == ConnectionType::Direct || s.connectionType == ConnectionType::Modem)
+        m_type[static_cast<std::size_t>(s.connectionType)]->setChecked(true);
     m_phone->setText(toQString(s.phoneNumber.str()));
     m_baud->setCurrentIndex(m_baud->findText(toQString(s.baudRate.str()), Qt::MatchExactly));
     if (s.comPort >= 0 && s.comPort < PortMap::kPortCount)
@@ -192,8 +198,9 @@ void UploadSetupScreen::showRecord() {
     for (int i = 0; i < PortMap::kPortCount; ++i)
         m_device[i]->setCurrentText(toQString(m_session.ports.device(i)));
     m_strip->setChecked(s.stripComments != 0);
-    if (s.uploadOption >= 0 && s.uploadOption < 3)
-        m_option[s.uploadOption]->setChecked(true);
+    const int option = static_cast<int>(s.uploadOption);
+    if (option >= 0 && option < 3)
+        m_option[static_cast<std::size_t>(option)]->setChecked(true);
     m_beforeFile->setText(toQString(s.beforeFile.str()));
     m_uploadBefore->setChecked(s.uploadBefore != 0);
     m_afterFile->setText(toQString(s.afterFile.str()));
@@ -204,7 +211,7 @@ void UploadSetupScreen::connectControls() {
     UploadSettings& s = m_session.settings;
     connect(m_typeGroup, &QButtonGroup::idToggled, this, [&s](int id, bool on) {
         if (on)
-            s.connectionType = id;
+            s.connectionType = static_cast<ConnectionType>(id);
     });
     connect(m_phone, &QLineEdit::textChanged, this, &UploadSetupScreen::onPhoneChanged);
     connect(m_baud, &QComboBox::currentIndexChanged, this, [this, &s](int index) {
@@ -225,7 +232,7 @@ void UploadSetupScreen::connectControls() {
     connect(m_strip, &QCheckBox::toggled, this, [&s](bool on) { s.stripComments = on ? 1 : 0; });
     connect(m_optionGroup, &QButtonGroup::idToggled, this, [&s](int id, bool on) {
         if (on)
-            s.uploadOption = id;
+            s.uploadOption = static_cast<UploadOption>(id);
     });
     connect(m_beforeFile, &QLineEdit::textChanged, this,
             [&s](const QString& t) { s.beforeFile = t.toStdString(); });
@@ -263,6 +270,15 @@ void UploadSetupScreen::onPhoneChanged() {
 }
 
 void UploadSetupScreen::onOk() {
+    // A mistyped address would otherwise only come to light at the next connect.
+    const EndpointProblem problem = checkPortEndpoints(m_session.ports);
+    if (problem.port >= 0) {
+        m_session.prompter.inform(problem.message);
+        QComboBox* box = m_device.at(static_cast<std::size_t>(problem.port));
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        return;
+    }
     const std::string error = saveUploadSettings(m_session.settings, m_session.doc.documentPath());
     if (!error.empty())
         m_session.prompter.inform(error);

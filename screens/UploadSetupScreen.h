@@ -29,13 +29,17 @@ class UploadSetupScreen final : public QDialog {
     UploadSetupScreen(UploadSession& session, QWidget* parent);
 
     // For tests: the controls by their role.
-    QRadioButton* connectionButton(int type) const { return m_type.at(type); }
+    QRadioButton* connectionButton(ConnectionType type) const {
+        return m_type.at(static_cast<std::size_t>(type));
+    }
     QLineEdit* phoneField() const { return m_phone; }
     QComboBox* baudList() const { return m_baud; }
     QRadioButton* portButton(int index) const { return m_port.at(index); }
     QComboBox* deviceList(int index) const { return m_device.at(index); }
     QCheckBox* stripCommentsBox() const { return m_strip; }
-    QRadioButton* optionButton(int option) const { return m_option.at(option); }
+    QRadioButton* optionButton(UploadOption option) const {
+        return m_option.at(static_cast<std::size_t>(option));
+    }
     QLineEdit* beforeField() const { return m_beforeFile; }
     QLineEdit* afterField() const { return m_afterFile; }
     QPushButton* beforeEditButton() const { return m_beforeEdit; }

@@ -87,7 +87,7 @@ long peakRssBytes() {
 
 // Everything mode counts the command file written; the changes modes count the two
 // document files walked.
-void run(benchmark::State& state, int option) {
+void run(benchmark::State& state, UploadOption option) {
     BenchSet& s = benchSet();
     SilentPrompter prompter;
     const long rssBefore = currentRssBytes();
@@ -99,7 +99,7 @@ void run(benchmark::State& state, int option) {
         written = std::filesystem::file_size(result.path);
         benchmark::DoNotOptimize(written);
     }
-    const std::size_t perRun = option == kEverything ? written : 2 * s.documentBytes;
+    const std::size_t perRun = option == UploadOption::Everything ? written : 2 * s.documentBytes;
     state.SetBytesProcessed(static_cast<int64_t>(perRun) * state.iterations());
     state.counters["cmd_MB"] = megabytes(written);
     state.counters["doc_MB"] = megabytes(s.documentBytes);
@@ -112,10 +112,10 @@ void run(benchmark::State& state, int option) {
 }
 
 void BM_GenerateEverything(benchmark::State& state) {
-    run(state, kEverything);
+    run(state, UploadOption::Everything);
 }
 void BM_GenerateChangesSinceLastUpload(benchmark::State& state) {
-    run(state, kChangesSinceLastUpload);
+    run(state, UploadOption::ChangesSinceLastUpload);
 }
 
 // What the editor does at Open before anything is generated: catalogs, then the document.

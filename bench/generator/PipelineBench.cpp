@@ -34,10 +34,10 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 // What the run reads: the catalogs, the document, and in the changes mode the copy.
-std::vector<fs::path> inputsOf(const BenchSet& s, int option) {
+std::vector<fs::path> inputsOf(const BenchSet& s, UploadOption option) {
     std::vector<fs::path> inputs = s.catalogFiles;
     inputs.push_back(s.documentPath());
-    if (option == kChangesSinceLastUpload)
+    if (option == UploadOption::ChangesSinceLastUpload)
         inputs.push_back(s.referencePath());
     return inputs;
 }
@@ -49,7 +49,7 @@ struct Floors {
     Cost durableCost;
     Cost plainCost;
 
-    Floors(const BenchSet& s, int option)
+    Floors(const BenchSet& s, UploadOption option)
         : durable{inputsOf(s, option), 0, s.dir / "FLOOR.CMD", true}, plain{inputsOf(s, option), 0,
                                                                             s.dir / "FLOOR.CMD",
                                                                             false} {}
@@ -72,7 +72,7 @@ struct Floors {
     }
 };
 
-std::size_t openAndGenerate(const BenchSet& s, int option) {
+std::size_t openAndGenerate(const BenchSet& s, UploadOption option) {
     ThrowingPrompter prompter;
     ConfigDocument doc;
     doc.setStartupDirectory(s.dir.string());
@@ -83,7 +83,7 @@ std::size_t openAndGenerate(const BenchSet& s, int option) {
     return fs::file_size(result.path);
 }
 
-void inProcess(benchmark::State& state, int option) {
+void inProcess(benchmark::State& state, UploadOption option) {
     const BenchSet& s = benchSet();
     Floors floors(s, option);
     Cost run;
@@ -141,7 +141,7 @@ ChildRun runCli(const BenchSet& s, const char* option) {
 
 // The process as a user runs it, with its CPU time and its peak resident memory against
 // the size of what it reads.
-void cliProcess(benchmark::State& state, int option, const char* word) {
+void cliProcess(benchmark::State& state, UploadOption option, const char* word) {
     const BenchSet& s = benchSet();
     Floors floors(s, option);
     Cost runs;
@@ -164,16 +164,16 @@ void cliProcess(benchmark::State& state, int option, const char* word) {
 }
 
 void BM_OpenAndGenerateEverything(benchmark::State& state) {
-    inProcess(state, kEverything);
+    inProcess(state, UploadOption::Everything);
 }
 void BM_OpenAndGenerateChanges(benchmark::State& state) {
-    inProcess(state, kChangesSinceLastUpload);
+    inProcess(state, UploadOption::ChangesSinceLastUpload);
 }
 void BM_CliGenerateEverything(benchmark::State& state) {
-    cliProcess(state, kEverything, "all");
+    cliProcess(state, UploadOption::Everything, "all");
 }
 void BM_CliGenerateChanges(benchmark::State& state) {
-    cliProcess(state, kChangesSinceLastUpload, "last");
+    cliProcess(state, UploadOption::ChangesSinceLastUpload, "last");
 }
 
 BENCHMARK(BM_OpenAndGenerateEverything)

@@ -122,7 +122,7 @@ void BM_ExplainEverything10x(benchmark::State& state) {
     const ConfigDocument doc = s.open(s.document);
     std::size_t lines = 0;
     for (auto _ : state) {
-        const ExplainedCommandFile file = explainUpload(doc, kEverything);
+        const ExplainedCommandFile file = explainUpload(doc, UploadOption::Everything);
         lines = file.lines.size();
         benchmark::DoNotOptimize(file.lines.data());
     }

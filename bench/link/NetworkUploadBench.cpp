@@ -2,12 +2,12 @@
 // answered at once (the cost of our side per line), and to its controller on a
 // pseudo-terminal paced at 9600 baud behind a real ser2net, compared with the time the
 // bytes need on the wire.
-#include "document/Prompter.h"
 #include "link/Clock.h"
 #include "link/ControllerLink.h"
 #include "link/ControllerOutput.h"
 #include "link/Endpoint.h"
 #include "link/SerialPortFactory.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
 #include "tests/link/NetworkController.h"
 #include "tests/link/SimulatedController.h"
@@ -24,11 +24,11 @@ namespace {
 
 using namespace merix;
 
-// Counts the bytes that go over the line, whatever the port.
+// Counts the bytes that go over the line, whatever the port the program makes.
 class CountingPort : public SerialPort {
   public:
-    explicit CountingPort(std::unique_ptr<SerialPort> port) : m_port(std::move(port)) {}
-    std::size_t bytes = 0;
+    CountingPort(std::unique_ptr<SerialPort> port, std::size_t& bytes)
+        : m_port(std::move(port)), m_bytes(bytes) {}
 
     OpenResult open(const std::string& e) override { return m_port->open(e); }
     ConfigureResult configure(const PortConfig& c) override { return m_port->configure(c); }
@@ -37,13 +37,16 @@ class CountingPort : public SerialPort {
     Transfer read(char* b, std::size_t n) override { return counted(m_port->read(b, n)); }
     void close() override { m_port->close(); }
     bool isOpen() const override { return m_port->isOpen(); }
+    std::string failureReason() const override { return m_port->failureReason(); }
+    void interrupt() override { m_port->interrupt(); }
 
   private:
     Transfer counted(Transfer t) {
-        bytes += t.count;
+        m_bytes += t.count;
         return t;
     }
     std::unique_ptr<SerialPort> m_port;
+    std::size_t& m_bytes;
 };
 
 class CountingOutput : public ControllerOutput {
@@ -61,19 +64,6 @@ class CountingOutput : public ControllerOutput {
     std::string lastLine() const override { return last; }
 };
 
-class FirstMessage : public Prompter {
-  public:
-    std::string first;
-    void inform(const std::string& t) override {
-        if (first.empty())
-            first = t;
-    }
-    bool ask(const std::string& t) override {
-        inform(t);
-        return false;
-    }
-};
-
 std::string commandFile(const test::TempDir& dir, int lines) {
     const std::string path = dir.file("bench.cmd");
     std::ofstream out(path, std::ios::binary);
@@ -89,42 +79,45 @@ std::string commandFile(const test::TempDir& dir, int lines) {
 void upload(benchmark::State& state, const std::string& endpoint, long baud, int lines) {
     test::TempDir dir;
     const std::string file = commandFile(dir, lines);
-    CountingPort port(makeSerialPort(*parseEndpoint(endpoint).endpoint));
+    std::size_t bytes = 0;
     SteadyClock clock;
     CountingOutput output;
-    FirstMessage prompter;
-    ControllerLink link(port, clock, output, prompter);
+    // The whole way as the program goes: the endpoint through the port map and the factory.
+    ControllerLink link(clock, output, [&bytes](const Endpoint& e) {
+        return std::make_unique<CountingPort>(makeSerialPort(e), bytes);
+    });
     PortMap ports;
     ports.setDevice(0, endpoint);
     link.setPortMap(ports);
     UploadSettings settings;
     settings.uploadBefore = settings.uploadAfter = 0;
+    UploadJob job(link, clock);
 
     double seconds = 0;
     double wire = 0;
     for (auto _ : state) {
         if (!link.connect(settings)) {
-            state.SkipWithError(prompter.first.empty() ? output.last.c_str()
-                                                       : prompter.first.c_str());
+            const std::vector<std::string> messages = link.takeMessages();
+            state.SkipWithError(messages.empty() ? output.last.c_str() : messages.front().c_str());
             return;
         }
-        port.bytes = 0;
+        bytes = 0;
         const auto start = std::chrono::steady_clock::now();
-        link.uploadCommandFiles(settings, file);
+        const UploadOutcome outcome = job.run(otherFilesPlan({file}, true));
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());
         seconds += took.count();
-        wire += baud > 0 ? static_cast<double>(port.bytes) * 10.0 / static_cast<double>(baud) : 0;
-        if (!prompter.first.empty() || output.last != "DTMF>") {
-            state.SkipWithError(prompter.first.empty() ? "upload did not finish"
-                                                       : prompter.first.c_str());
+        wire += baud > 0 ? static_cast<double>(bytes) * 10.0 / static_cast<double>(baud) : 0;
+        if (outcome.result != UploadResult::Completed || output.last != "DTMF>") {
+            state.SkipWithError(outcome.reason.empty() ? "upload did not finish"
+                                                       : outcome.reason.c_str());
             return;
         }
-        link.disconnect(0);
+        link.disconnect();
     }
     const double runs = static_cast<double>(state.iterations());
     state.counters["ms_per_line"] = seconds * 1000 / runs / lines;
-    state.counters["bytes_per_line"] = static_cast<double>(port.bytes) / lines;
+    state.counters["bytes_per_line"] = static_cast<double>(bytes) / lines;
     if (baud > 0)
         state.counters["ratio_to_wire"] = seconds / wire;
 }

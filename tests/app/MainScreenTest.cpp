@@ -13,8 +13,10 @@
 #include "tests/screens/GuiTestSupport.h"
 #include "tests/screens/ModalAnswer.h"
 #include "tests/support/RecordingPrompter.h"
+#include "tests/support/TempDir.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -238,6 +240,74 @@ TEST_F(MainScreenTest, NewAndOpenWaitWhileTheAutopatchScreenIsOpen) {
     EXPECT_TRUE(doc.document().refreshFlag(ScreenId::Users));
 }
 
+TEST_F(MainScreenTest, OpenScreensShowWhatNewOrOpenBringsOnceThePointerComes) {
+    // A document on disk whose CW frequency and message differ from a new one's.
+    frame->command(QStringLiteral("New"))->trigger();
+    doc.document().tones.cwFreq1[0] = 1234;
+    doc.document().messages[0].text = "A SPACE A";
+    ASSERT_TRUE(doc.save());
+    const std::string saved = doc.document().documentPath();
+    frame->command(QStringLiteral("New"))->trigger(); // not saved again: No
+
+    // The new document's CW message passes its check too.
+    test::writeWhole(folder.file("cw.cfg"),
+                     "MERIX CW\r\n4\r\nA,12\r\nW,13\r\n1,14\r\n SPACE,99\r\n");
+    click(kTones);
+    click(kMessages);
+    auto* tones = static_cast<TonesScreen*>(frame->view()->openScreen(ScreenId::Tones));
+    auto* messages = static_cast<MessagesScreen*>(frame->view()->openScreen(ScreenId::Messages));
+    ASSERT_NE(tones, nullptr);
+    ASSERT_NE(messages, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tones));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(messages));
+    // Beside the main window and each other, so the pointer is over one window at a time.
+    tones->move(frame->geometry().right() + 50, 0);
+    messages->move(tones->geometry().left(), tones->frameGeometry().bottom() + 50);
+    QLineEdit* frequency = tones->field(ToneValue::CwFreq1);
+    frequency->setFocus();
+    frequency->selectAll();
+    QTest::keyClicks(frequency, QStringLiteral("900"));
+    ASSERT_EQ(doc.document().tones.cwFreq1[0], 900);
+
+    const struct {
+        const char* command;
+        int frequency;
+        const char* text;
+    } steps[] = {
+        {"New", 800, "W1AW"},
+        {"Open...", 1234, "A SPACE A"},
+    };
+    for (const auto& step : steps) {
+        if (std::string_view(step.command) == "Open...")
+            chooser.openAnswers.push_back(saved);
+        frame->command(QString::fromUtf8(step.command))->trigger();
+        ASSERT_EQ(doc.document().tones.cwFreq1[0], step.frequency) << step.command;
+        for (EditingScreen* screen :
+             {static_cast<EditingScreen*>(tones), static_cast<EditingScreen*>(messages)}) {
+            QTest::mouseMove(screen, QPoint(10, 10));
+            QTest::mouseMove(screen, QPoint(12, 14));
+        }
+        EXPECT_FALSE(doc.document().refreshFlag(ScreenId::Tones)) << step.command;
+        EXPECT_FALSE(doc.document().refreshFlag(ScreenId::Messages)) << step.command;
+        EXPECT_EQ(frequency->text(), QString::number(step.frequency)) << step.command;
+        EXPECT_EQ(messages->textField()->text(), QString::fromUtf8(step.text)) << step.command;
+    }
+
+    // Cancel puts back what the screens showed last: the document Open brought.
+    frequency->setFocus();
+    frequency->selectAll();
+    QTest::keyClicks(frequency, QStringLiteral("950"));
+    messages->clearMessageButton()->click();
+    QTest::mouseClick(tones->cancelButton(), Qt::LeftButton);
+    QTest::mouseClick(messages->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(doc.document().tones.cwFreq1[0], 1234);
+    EXPECT_EQ(doc.document().messages[0].text, "A SPACE A");
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !frame->view()->openScreen(ScreenId::Tones) &&
+               !frame->view()->openScreen(ScreenId::Messages);
+    }));
+}
+
 TEST_F(MainScreenTest, UsersAndSchedulerOpenFromTheirButtons) {
     frame->command(QStringLiteral("New"))->trigger();
     click(kUsers);
@@ -270,7 +340,7 @@ TEST_F(MainScreenTest, UploadSavesGeneratesAndOpensTheTerminalWindowOverTheMainW
     // A new document has no settings file: Upload Setup comes first (a modem, so that nothing
     // connects), then the Terminal Window, closed with OK.
     const auto setup = test::whenModal<UploadSetupScreen>([](UploadSetupScreen* screen) {
-        screen->connectionButton(1)->click();
+        screen->connectionButton(ConnectionType::Modem)->click();
         screen->okButton()->click();
     });
     QWidget* terminalParent = nullptr;

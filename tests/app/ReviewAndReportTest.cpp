@@ -85,8 +85,9 @@ class ReviewAndReportTest : public ::testing::Test {
 
 TEST_F(ReviewAndReportTest, TheFileMenuHoldsBothAndTheyRefuseWithoutADocument) {
     EXPECT_EQ(fileMenu(), (Lines{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...",
-                                 "Review &Command File...", "&Print...\tCtrl+P", "Print Pre&view",
-                                 "P&rint Setup...", "Print Con&figuration Report...", "E&xit"}));
+                                 "Review &Command File...", "&Upload History...",
+                                 "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...",
+                                 "Print Con&figuration Report...", "E&xit"}));
     frame->command(QStringLiteral("Review Command File..."))->trigger();
     frame->command(QStringLiteral("Print Configuration Report..."))->trigger();
     EXPECT_EQ(prompter.texts(),

@@ -30,6 +30,7 @@ class UploadCommandTest : public test::UploadFixture {
             [this](TerminalWindow* window) {
                 terminalOpened = true;
                 window->connectUploadDisconnectButton()->click();
+                EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isWorking(); }, 30000));
                 window->okButton()->click();
             },
             &TerminalWindow::openingDone);

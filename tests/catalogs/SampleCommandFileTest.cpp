@@ -90,7 +90,8 @@ protected:
 // Everything the shipped catalogs name must be found when the whole set is uploaded.
 TEST_F(SampleCommandFile, EverythingModeFindsEveryWordSymbolTrackAndAccessMode)
 {
-    const CommandFileResult result = generateCommandFile(sample.doc, kEverything, sample.prompter);
+    const CommandFileResult result =
+        generateCommandFile(sample.doc, UploadOption::Everything, sample.prompter);
     ASSERT_TRUE(result.produced()) << result.message;
     EXPECT_TRUE(sample.prompter.boxes.empty());
     const std::vector<std::string> lines = linesOf(result.path);

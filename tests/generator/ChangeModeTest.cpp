@@ -47,8 +47,7 @@ protected:
         ASSERT_EQ(writeDocumentFile(doc, referenceCopyPath(doc.documentPath())), "");
     }
 
-    std::string generateChanges(int option = kChangesSinceLastUpload)
-    {
+    std::string generateChanges(UploadOption option = UploadOption::ChangesSinceLastUpload) {
         EXPECT_EQ(writeDocumentFile(doc, doc.documentPath()), "");
         const CommandFileResult result = generate(option);
         EXPECT_EQ(result.path, commandFile().string());
@@ -185,9 +184,9 @@ TEST_F(ChangeMode, InitializationCopyForOptionOne)
     doc.timers[0].length = 45;
     ASSERT_EQ(writeDocumentFile(doc, initCopyPath(doc.documentPath())), "");
     doc.timers[2].length = 8;
-    EXPECT_EQ(generateChanges(kChangesSinceInitialization),
+    EXPECT_EQ(generateChanges(UploadOption::ChangesSinceInitialization),
               commandFileText({.timers = "N020 100 008;set timer number 100 to 8\n"}));
-    EXPECT_EQ(generateChanges(kChangesSinceLastUpload),
+    EXPECT_EQ(generateChanges(UploadOption::ChangesSinceLastUpload),
               commandFileText({.timers = "N020 005 045;set timer number 5 to 45\n"
                                          "N020 100 008;set timer number 100 to 8\n"}));
 }
@@ -196,7 +195,7 @@ TEST_F(ChangeMode, GeneratingComparesTheDocumentFileAsLastWritten)
 {
     ASSERT_EQ(writeDocumentFile(doc, doc.documentPath()), "");
     doc.timers[0].length = 45; // not saved: the file on disk still equals the copy
-    ASSERT_TRUE(generate(kChangesSinceLastUpload).produced());
+    ASSERT_TRUE(generate(UploadOption::ChangesSinceLastUpload).produced());
     EXPECT_EQ(readWhole(commandFile()), commandFileText({}));
 }
 

@@ -9,16 +9,15 @@ namespace {
 
 class CliGenerate : public GeneratorFixture {
 protected:
-    CliRun cli(const std::string& words) { return runCli(dir(), "generate " + words); }
-    std::string document() const { return quoted(doc.documentPath()); }
-    std::string catalogs() const { return " --catalogs " + quoted((dir() / "catalogs").string()); }
+  CliRun cli(const std::string& words) { return runCli(dir(), "generate " + words); }
+  std::string document() const { return quoted(doc.documentPath()); }
+  std::string catalogs() const { return " --catalogs " + quoted((dir() / "catalogs").string()); }
 
-    // As New leaves it: the copies written, then the document saved unchanged.
-    void saveAsNew()
-    {
-        ASSERT_EQ(writeDocumentFile(doc, referenceCopyPath(doc.documentPath())), "");
-        ASSERT_EQ(writeDocumentFile(doc, initCopyPath(doc.documentPath())), "");
-        ASSERT_EQ(writeDocumentFile(doc, doc.documentPath()), "");
+  // As New leaves it: the copies written, then the document saved unchanged.
+  void saveAsNew() {
+      ASSERT_EQ(writeDocumentFile(doc, referenceCopyPath(doc.documentPath())), "");
+      ASSERT_EQ(writeDocumentFile(doc, initCopyPath(doc.documentPath())), "");
+      ASSERT_EQ(writeDocumentFile(doc, doc.documentPath()), "");
     }
 };
 
@@ -30,7 +29,8 @@ TEST_F(CliGenerate, UsageErrors)
     EXPECT_EQ(cli(document() + " --option").status, 2);
     const CliRun two = cli(document() + " " + document());
     EXPECT_EQ(two.status, 2);
-    EXPECT_EQ(two.err, "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all] [--explain]\n");
+    EXPECT_EQ(two.err, "usage: merix-cli generate DOC [--catalogs DIR] [--option last|init|all | "
+                       "--against FILE] [--explain]\n");
 }
 
 TEST_F(CliGenerate, AllWritesEverythingAndLastOnlyTheFrameAfterNew)
@@ -53,7 +53,7 @@ TEST_F(CliGenerate, OptionDefaultsToTheStoredUploadOption)
     EXPECT_EQ(readWhole(commandFile()), expected("frame-only.CMD"));
 
     UploadSettings settings = defaultUploadSettings((dir() / "catalogs").string());
-    settings.uploadOption = kEverything;
+    settings.uploadOption = UploadOption::Everything;
     ASSERT_EQ(saveUploadSettings(settings, doc.documentPath()), "");
     EXPECT_EQ(cli(document() + catalogs()).status, 0);
     EXPECT_EQ(readWhole(commandFile()), expected("everything-defaults.CMD"));

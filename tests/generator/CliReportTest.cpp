@@ -20,8 +20,8 @@ TEST_F(CliReport, GenerateExplainPrintsTheExplainedLinesInsteadOfThePath) {
     doc.timers[0].length = 50;
     doc.users[0].name = "Ann";
     ASSERT_EQ(writeDocumentFile(doc, doc.documentPath()), "");
-    const std::string explained =
-        explainedText(generateExplainedCommandFile(doc, kChangesSinceLastUpload, prompter).file);
+    const std::string explained = explainedText(
+        generateExplainedCommandFile(doc, UploadOption::ChangesSinceLastUpload, prompter).file);
     const std::string file = readWhole(commandFile());
     std::filesystem::remove(commandFile());
 

@@ -7,7 +7,7 @@ using EverythingMode = GeneratorFixture;
 
 TEST_F(EverythingMode, CatalogDefaultsGiveTheWholeFileInTextMode)
 {
-    const CommandFileResult result = generate(kEverything);
+    const CommandFileResult result = generate(UploadOption::Everything);
     EXPECT_EQ(result.path, commandFile().string());
     EXPECT_TRUE(result.message.empty());
     EXPECT_TRUE(prompter.boxes.empty());
@@ -19,17 +19,20 @@ TEST_F(EverythingMode, CatalogDefaultsGiveTheWholeFileInTextMode)
 TEST_F(EverythingMode, EditedEntriesOfEverySection)
 {
     editEveryKindOfEntry(doc);
-    ASSERT_TRUE(generate(kEverything).produced());
+    ASSERT_TRUE(generate(UploadOption::Everything).produced());
     EXPECT_EQ(readWhole(commandFile()), expected("everything-edited.CMD"));
 }
 
 TEST_F(EverythingMode, AMissingCopyWritesEverything)
 {
     editEveryKindOfEntry(doc);
-    for (int option : {kChangesSinceLastUpload, kChangesSinceInitialization, 7}) {
+    for (UploadOption option :
+         {UploadOption::ChangesSinceLastUpload, UploadOption::ChangesSinceInitialization,
+          static_cast<UploadOption>(7)}) {
         std::filesystem::remove(commandFile());
-        ASSERT_TRUE(generate(option).produced()) << option;
-        EXPECT_EQ(readWhole(commandFile()), expected("everything-edited.CMD")) << option;
+        ASSERT_TRUE(generate(option).produced()) << static_cast<int>(option);
+        EXPECT_EQ(readWhole(commandFile()), expected("everything-edited.CMD"))
+            << static_cast<int>(option);
     }
 }
 

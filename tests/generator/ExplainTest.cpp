@@ -56,7 +56,8 @@ using Explain = GeneratorFixture;
 
 TEST_F(Explain, EverythingModeExplainsEveryLineAndWritesTheSameFile) {
     editEveryKindOfEntry(doc);
-    const ExplainedRun run = generateExplainedCommandFile(doc, kEverything, prompter, &busy);
+    const ExplainedRun run =
+        generateExplainedCommandFile(doc, UploadOption::Everything, prompter, &busy);
     ASSERT_TRUE(run.result.produced());
     EXPECT_EQ(readWhole(commandFile()), expected("everything-edited.CMD"));
     EXPECT_EQ(fileText(run.file), expected("everything-edited.CMD"));
@@ -71,12 +72,13 @@ TEST_F(Explain, ChangesSayWhatTheCopyHeldBeforeAndAfterSaving) {
     editAfterUpload(doc);
 
     // Before saving: compared as Upload would save it, nothing written.
-    const ExplainedCommandFile unsaved = explainUpload(doc, kChangesSinceLastUpload);
+    const ExplainedCommandFile unsaved = explainUpload(doc, UploadOption::ChangesSinceLastUpload);
     EXPECT_FALSE(std::filesystem::exists(commandFile()));
     EXPECT_EQ(explainedText(unsaved), expected("changes-edited.explained"));
 
     ASSERT_EQ(writeDocumentFile(doc, doc.documentPath()), "");
-    const ExplainedRun run = generateExplainedCommandFile(doc, kChangesSinceLastUpload, prompter);
+    const ExplainedRun run =
+        generateExplainedCommandFile(doc, UploadOption::ChangesSinceLastUpload, prompter);
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_EQ(explainedText(run.file), expected("changes-edited.explained"));
     EXPECT_EQ(fileText(run.file), readWhole(commandFile()));
@@ -88,12 +90,12 @@ TEST_F(Explain, ACommandFileEditedByHandKeepsItsLinesAndCountsTheUnknownOnes) {
     doc.timers[0].length = 50;
     doc.macros[0].lines = {{"36", ""}, {"36", ""}};
     ASSERT_EQ(writeDocumentFile(doc, doc.documentPath()), "");
-    ASSERT_TRUE(generate(kChangesSinceLastUpload).produced());
+    ASSERT_TRUE(generate(UploadOption::ChangesSinceLastUpload).produced());
     writeWhole(commandFile(), ";by hand\r\nN999 1 2\r\nN020 005 050;set timer number 5 to 50\r\n"
                               "N020 005 031\r\nN056 200 036 \r\nN056 200 036 \r\n\r\n");
 
     const ExplainedCommandFile file =
-        explainCommandFile(doc, kChangesSinceLastUpload, commandFile().string());
+        explainCommandFile(doc, UploadOption::ChangesSinceLastUpload, commandFile().string());
     EXPECT_EQ(explainedText(file),
               ";by hand\n"
               "N999 1 2                                unknown\n"
@@ -107,7 +109,7 @@ TEST_F(Explain, ACommandFileEditedByHandKeepsItsLinesAndCountsTheUnknownOnes) {
     EXPECT_EQ(file.unknownLines(), 2u);
 
     const ExplainedCommandFile missing =
-        explainCommandFile(doc, kEverything, (dir() / "NONE.CMD").string());
+        explainCommandFile(doc, UploadOption::Everything, (dir() / "NONE.CMD").string());
     EXPECT_TRUE(missing.lines.empty());
     EXPECT_EQ(missing.message,
               "Unable to open the command file " + (dir() / "NONE.CMD").string() + ".");
@@ -115,7 +117,7 @@ TEST_F(Explain, ACommandFileEditedByHandKeepsItsLinesAndCountsTheUnknownOnes) {
 
 TEST_F(Explain, AMissingWordListStopsTheExplanationBehindTheTimers) {
     std::filesystem::remove(dir() / "catalogs" / "wordlist.cfg");
-    const ExplainedCommandFile file = explainUpload(doc, kEverything);
+    const ExplainedCommandFile file = explainUpload(doc, UploadOption::Everything);
     EXPECT_EQ(file.message, "Error! WORDLIST.CFG file does not exist.");
     ASSERT_FALSE(file.lines.empty());
     EXPECT_EQ(file.lines.back().text, ";end of timers");

@@ -17,7 +17,7 @@ TEST_F(GeneratorFailures, MissingCwListLeavesPreambleAndTimersAndKeepsThePath)
 {
     std::filesystem::remove(dir() / "catalogs" / "cw.cfg");
     std::filesystem::remove(dir() / "catalogs" / "wordlist.cfg");
-    const CommandFileResult result = generate(kEverything);
+    const CommandFileResult result = generate(UploadOption::Everything);
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error! CW.CFG file does not exist."});
     EXPECT_EQ(result.path, commandFile().string());
     EXPECT_EQ(result.message, "Error! CW.CFG file does not exist.");
@@ -28,7 +28,7 @@ TEST_F(GeneratorFailures, MissingCwListLeavesPreambleAndTimersAndKeepsThePath)
 TEST_F(GeneratorFailures, MissingWordListIsCheckedAfterTheCwList)
 {
     std::filesystem::remove(dir() / "catalogs" / "wordlist.cfg");
-    const CommandFileResult result = generate(kEverything);
+    const CommandFileResult result = generate(UploadOption::Everything);
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error! WORDLIST.CFG file does not exist."});
     EXPECT_TRUE(result.produced());
     EXPECT_EQ(readWhole(commandFile()), kPreambleAndTimers);
@@ -37,7 +37,7 @@ TEST_F(GeneratorFailures, MissingWordListIsCheckedAfterTheCwList)
 TEST_F(GeneratorFailures, MissingAccessListWritesNoAccessModes)
 {
     std::filesystem::remove(dir() / "catalogs" / "access.cfg");
-    ASSERT_TRUE(generate(kEverything).produced());
+    ASSERT_TRUE(generate(UploadOption::Everything).produced());
     EXPECT_TRUE(prompter.boxes.empty());
     const std::string text = readWhole(commandFile());
     EXPECT_EQ(text.find("N005"), std::string::npos);
@@ -47,7 +47,7 @@ TEST_F(GeneratorFailures, MissingAccessListWritesNoAccessModes)
 TEST_F(GeneratorFailures, UncreatableCommandFilePublishesNoPath)
 {
     doc.setDocumentPath((dir() / "missing-folder" / "TEST.mrx").string());
-    const CommandFileResult result = generate(kEverything);
+    const CommandFileResult result = generate(UploadOption::Everything);
     EXPECT_FALSE(result.produced());
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(prompter.boxes[0].text, result.message);
@@ -59,7 +59,7 @@ TEST_F(GeneratorFailures, UnreadableDocumentFileLeavesThePreviousCommandFile)
 {
     writeWhole(dir() / "TEST.REF", "[MERIX FILE VER 1.5]\r\n");
     writeWhole(commandFile(), "previous");
-    const CommandFileResult result = generate(kChangesSinceLastUpload);
+    const CommandFileResult result = generate(UploadOption::ChangesSinceLastUpload);
     EXPECT_FALSE(result.produced());
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{result.message});
     EXPECT_EQ(result.message, "Unable to open the document file " + doc.documentPath() +
@@ -75,9 +75,9 @@ TEST_F(GeneratorFailures, UnreadableDocumentFileLeavesThePreviousCommandFile)
 TEST_F(GeneratorFailures, CommandFileNameReplacesTheExtensionOrAppendsOne)
 {
     doc.setDocumentPath((dir() / "club.repeater.mrx").string());
-    EXPECT_EQ(generate(kEverything).path, (dir() / "club.repeater.CMD").string());
+    EXPECT_EQ(generate(UploadOption::Everything).path, (dir() / "club.repeater.CMD").string());
     doc.setDocumentPath((dir() / "NOEXT").string());
-    EXPECT_EQ(generate(kEverything).path, (dir() / "NOEXT.CMD").string());
+    EXPECT_EQ(generate(UploadOption::Everything).path, (dir() / "NOEXT.CMD").string());
     EXPECT_TRUE(std::filesystem::exists(dir() / "NOEXT.CMD"));
 }
 

@@ -27,8 +27,7 @@ inline void writeWhole(const std::filesystem::path& path, const std::string& tex
 }
 
 // One edit of every kind the sections write commands for.
-inline void editEveryKindOfEntry(ConfigDocument& doc)
-{
+inline void editEveryKindOfEntry(ConfigDocument& doc) {
     UserEntry& president = doc.users[0];
     president.name = "Ann";
     president.enabled = 1;
@@ -87,7 +86,9 @@ protected:
     std::filesystem::path dir() const { return m_dir; }
     std::filesystem::path commandFile() const { return m_dir / "TEST.CMD"; }
 
-    CommandFileResult generate(int option) { return generateCommandFile(doc, option, prompter, &busy); }
+    CommandFileResult generate(UploadOption option) {
+        return generateCommandFile(doc, option, prompter, &busy);
+    }
 
     static std::string expected(const std::string& name)
     {

@@ -448,6 +448,30 @@ std::string portSection(const ConfigDocument& doc, const std::vector<int>& chang
     return out.text();
 }
 
+TEST(PortSection, AccessModeFoundExactlyOrAsThePortFieldHoldsALongName)
+{
+    const AccessModeTable modes({{"Carrier", "1"},
+                                 {"Carrier And PL Or DTMF Tone", "7"},
+                                 {"Linked Repeaters Mode A\xc3\x9cZ", "8"}});
+    const struct {
+        const char* stored;
+        long code; // 0: no mode, so no command
+    } cases[] = {
+        {"Carrier", 1},
+        {"carrier", 0},                      // exact in letter case
+        {"Carrier And PL Or DTMF T", 7},     // cut to the field's 24 bytes
+        {"carrier and pl or dtmf t", 0},
+        {"Carrier And PL Or DTMF", 0},       // shorter than the field: not a cut name
+        {"Linked Repeaters Mode A", 8},      // cut before a character that did not fit
+        {"Linked Repeaters Mode A\xc3", 8},  // cut by bytes, as a file may hold it
+        {"", 0},
+    };
+    for (const auto& c : cases) {
+        const AccessModeTable::Mode* mode = modes.find(c.stored);
+        EXPECT_EQ(mode ? mode->code : 0, c.code) << c.stored;
+    }
+}
+
 TEST(PortSection, EveryCommandOfOnePort)
 {
     ConfigDocument doc;

@@ -1,9 +1,9 @@
 // Failures a pseudo-terminal cannot produce on demand, through a scripted port.
+#include "LinkDoubles.h"
 #include "link/ControllerLink.h"
 #include "link/LinkMessages.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
-#include "LinkDoubles.h"
-#include "tests/support/RecordingPrompter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -37,20 +37,26 @@ protected:
         port.written.clear();
     }
 
-    void send(const std::string& text, bool strip = true)
-    {
-        std::istringstream in(text);
+    void send(const std::string& text, bool strip = true) {
         link.resetUploadState();
-        link.sendFile(in, strip);
+        test::sendText(link, text, strip);
+        messages = link.takeMessages();
+    }
+
+    // What the link had to tell since the last look, from a send or straight from the link.
+    std::vector<std::string> texts() {
+        std::vector<std::string> all = std::exchange(messages, {});
+        for (std::string& m : link.takeMessages())
+            all.push_back(std::move(m));
+        return all;
     }
 
     test::FakeClock clock;
     test::FakeSerialPort port{clock};
     test::RecordingOutput output;
-    test::RecordingPrompter prompter;
-    test::CountingBusy busy;
-    ControllerLink link{port, clock, output, prompter, &busy};
+    ControllerLink link{clock, output, test::lend(port)};
     UploadSettings settings;
+    std::vector<std::string> messages;
 };
 
 TEST_F(ScriptedLink, ProductTimingsReachThePort)
@@ -70,17 +76,17 @@ TEST_F(ScriptedLink, PromptOnTheSeventhReadConnectsAndSevenSilentReadsTimeOut)
     port.reads.assign(7, Read{true, ""});
     port.reads.push_back({true, "DTMF>"});
     EXPECT_FALSE(link.connect(settings));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kPromptTimeout));
+    EXPECT_THAT(texts(), ElementsAre(kPromptTimeout));
     EXPECT_EQ(port.readCalls, 7);
 
     port.readCalls = 0;
-    prompter.boxes.clear();
+    texts();
     port.reads.assign(5, Read{true, ""});
     port.reads.push_back({true, "DT"});
     port.reads.push_back({true, "MF>"});
     EXPECT_TRUE(link.connect(settings));
     EXPECT_EQ(port.readCalls, 7);
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(texts().empty());
 }
 
 TEST_F(ScriptedLink, SlowLineAnsweringAByteAtATimeIsWaitedFor)
@@ -92,7 +98,7 @@ TEST_F(ScriptedLink, SlowLineAnsweringAByteAtATimeIsWaitedFor)
         port.reads.push_back({true, std::string(1, c)});
     output.lines = {kPrompt};
     send("N020 005 030\n");
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(texts().empty());
     EXPECT_THAT(port.writes, ElementsAre("N020 005 030\r")); // no resend
     EXPECT_THAT(output.lines, ElementsAre("DTMF>N020 005 030 ", "OK ", kPrompt));
 }
@@ -106,7 +112,7 @@ TEST_F(ScriptedLink, EndlessTextWithoutPromptEndsTheWait)
     // The first wait ends after 2000 reads per read time-out; the resend's wait reads the
     // five left and then times out on silence.
     EXPECT_EQ(port.readCalls, 1 + 15 * 2000 + 5 + 15);
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(texts().empty());
     EXPECT_EQ(port.writes.size(), 2u); // no OK in it: sent once more
 }
 
@@ -116,27 +122,27 @@ TEST_F(ScriptedLink, ConnectFailuresOfTheLine)
     port.writeResults.push_back({false, 0});
     port.reads.push_back({true, "DTMF>"});
     EXPECT_TRUE(link.connect(settings));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kCommError));
-    link.disconnect(0);
+    EXPECT_THAT(texts(), ElementsAre(kCommError));
+    link.disconnect();
 
-    prompter.boxes.clear();
+    texts();
     port.reads.push_back({true, "DT"});
     port.reads.push_back({false, ""});
     EXPECT_FALSE(link.connect(settings));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kConnectReadError));
+    EXPECT_THAT(texts(), ElementsAre(kConnectReadError));
     EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kNoPrompt));
     EXPECT_FALSE(port.opened);
 }
 
 TEST_F(ScriptedLink, ModemThatNeverConnectsIsWaitedForFortyReads)
 {
-    settings.connectionType = 1;
+    settings.connectionType = ConnectionType::Modem;
     settings.phoneNumber = "555-1234";
     port.reads.push_back({true, ""});
     port.reads.push_back({true, "\r\nNO CARRIER\r\n"});
     port.answer = [](const std::string& w) { return w == "+++" ? std::string("\r\nOK\r\n") : std::string(); };
     EXPECT_FALSE(link.connect(settings));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kModemTimeout));
+    EXPECT_THAT(texts(), ElementsAre(kModemTimeout));
     EXPECT_THAT(port.writes, ElementsAre("ATDT5551234\r", "+++", "ATZ\r"));
     // Forty read time-outs; the read that brought the result text took none.
     EXPECT_EQ(port.readCalls, 41 + 1 + 3);
@@ -147,7 +153,7 @@ TEST_F(ScriptedLink, ModemThatNeverConnectsIsWaitedForFortyReads)
 
 TEST_F(ScriptedLink, ModemConnectWaitsTwoSecondsThenDrains)
 {
-    settings.connectionType = 1;
+    settings.connectionType = ConnectionType::Modem;
     settings.phoneNumber = "5551234";
     port.reads = {{true, "\r\nCONN"}, {true, "ECT 9600\r\n"}, {true, "x"}, {true, "y"}, {true, "z"},
                   {true, "DTMF>"}};
@@ -159,25 +165,25 @@ TEST_F(ScriptedLink, ModemConnectWaitsTwoSecondsThenDrains)
 
 TEST_F(ScriptedLink, DialStringNotFullyWrittenHangsUp)
 {
-    settings.connectionType = 1;
+    settings.connectionType = ConnectionType::Modem;
     settings.phoneNumber = "5551234";
     port.writeResults.push_back({true, 5});
     EXPECT_FALSE(link.connect(settings));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kDialError));
+    EXPECT_THAT(texts(), ElementsAre(kDialError));
     EXPECT_EQ(output.lines.back(), kUnableToConnect);
     EXPECT_EQ(port.writes.size(), 3u); // dial string, "+++", "ATZ"
 }
 
 TEST_F(ScriptedLink, HangUpKeepsGuardTimesAndGivesUpAfterTenSeconds)
 {
-    settings.connectionType = 1;
+    settings.connectionType = ConnectionType::Modem;
     settings.phoneNumber = "5551234";
     port.reads = {{true, "CONNECT"}, {true, ""}, {true, "DTMF>"}};
     ASSERT_TRUE(link.connect(settings));
     clock.sleeps.clear();
     output.lines.clear();
     clock.now += 300; // the last write was 300 ms ago
-    link.disconnect(1);
+    link.disconnect();
     // The guard time of silence before "+++"; no OK, so the wait runs out after 10 s of reads.
     ASSERT_GE(clock.sleeps.size(), 1u);
     EXPECT_EQ(clock.sleeps[0], 800);
@@ -189,6 +195,8 @@ TEST_F(ScriptedLink, HangUpKeepsGuardTimesAndGivesUpAfterTenSeconds)
 
 TEST_F(ScriptedLink, HangUpWaitsTheGuardTimeAfterAQuickOk)
 {
+    connectDirect();
+    clock.now += 2000; // the line has been quiet for long
     port.answer = [](const std::string& w) { return w == "+++" ? std::string("OK") : std::string(); };
     link.hangUpModem();
     // "OK" arrived at once; "ATZ" still waits for the guard time after "+++".
@@ -199,6 +207,7 @@ TEST_F(ScriptedLink, HangUpWaitsTheGuardTimeAfterAQuickOk)
 
 TEST_F(ScriptedLink, HangUpEndsQuietlyWhenAtzCannotBeWritten)
 {
+    connectDirect();
     port.reads.push_back({true, "OK"});
     port.writeResults = {{true, 3}, {true, 0}};
     link.hangUpModem();
@@ -210,14 +219,14 @@ TEST_F(ScriptedLink, WriteFailuresEndTheFile)
     connectDirect();
     port.writeResults.push_back({false, 0});
     send("N1\nN2\n");
-    EXPECT_THAT(prompter.texts(), ElementsAre(kSendError));
+    EXPECT_THAT(texts(), ElementsAre(kSendError));
     EXPECT_THAT(port.writes, ElementsAre("N1\r"));
 
-    prompter.boxes.clear();
+    texts();
     port.writes.clear();
     port.writeResults = {{true, 0}, {true, 2}};
     send("N1\nN2\n");
-    EXPECT_THAT(prompter.texts(), ElementsAre(kWriteError));
+    EXPECT_THAT(texts(), ElementsAre(kWriteError));
     EXPECT_THAT(port.writes, ElementsAre("N1\r", "N1\r"));
 }
 
@@ -227,7 +236,7 @@ TEST_F(ScriptedLink, NothingWrittenOnceIsWrittenAgainAndAPartialWriteIsFinished)
     port.answer = controllerAnswer;
     port.writeResults = {{true, 0}, {true, 3}, {true, 4}};
     send("N1\nN020 005\n");
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(texts().empty());
     EXPECT_EQ(port.written, "N1\rN020 005\r");
     EXPECT_THAT(port.writes, ElementsAre("N1\r", "N1\r", "N020 005\r", " 005\r"));
 }
@@ -236,14 +245,14 @@ TEST_F(ScriptedLink, SilenceAndReadFailuresAfterACommand)
 {
     connectDirect();
     send("N1\n");
-    EXPECT_THAT(prompter.texts(), ElementsAre(kResponseTimeout));
+    EXPECT_THAT(texts(), ElementsAre(kResponseTimeout));
     EXPECT_EQ(port.readCalls, 1 + 15);
     EXPECT_TRUE(link.hasError());
 
-    prompter.boxes.clear();
+    texts();
     port.reads = {{false, ""}};
     send("N1\nN2\n");
-    EXPECT_THAT(prompter.texts(), ElementsAre(kReceiveError, kNoResponse));
+    EXPECT_THAT(texts(), ElementsAre(kReceiveError, kNoResponse));
     EXPECT_THAT(port.writes, ElementsAre("N1\r", "N1\r"));
 }
 
@@ -256,23 +265,33 @@ TEST_F(ScriptedLink, ReadFailureAfterSomeTextLetsTheFileGoOn)
         return port.writes.size() > 1 ? controllerAnswer(w) : std::string();
     };
     send("N1\nN2\n");
-    EXPECT_THAT(prompter.texts(), ElementsAre(kReceiveError));
+    EXPECT_THAT(texts(), ElementsAre(kReceiveError));
     EXPECT_TRUE(link.hasError());
     EXPECT_EQ(port.written, "N1\rN2\r");
     EXPECT_THAT(output.lines, ElementsAre("DTMF>N1 ", "OK N2 ", "OK ", "DTMF>"));
 }
 
-TEST_F(ScriptedLink, UploadFailureDisconnectsWithoutClosingLines)
-{
+TEST_F(ScriptedLink, UploadStopsAfterTheFileWhoseReadFailedAndSaysWhere) {
     connectDirect();
-    std::string dir = ::testing::TempDir();
-    const std::string cmd = dir + "/scripted.CMD";
-    std::ofstream(cmd) << "N1\n";
-    settings.uploadBefore = settings.uploadAfter = 0;
-    link.uploadCommandFiles(settings, cmd);
-    EXPECT_THAT(output.lines, ElementsAre(kDisconnected));
+    const std::string dir = ::testing::TempDir();
+    std::ofstream(dir + "/first.CMD") << "N1\nN2\n";
+    std::ofstream(dir + "/second.CMD") << "N3\n";
+    output.lines = {kPrompt};
+    port.reads = {{true, "N1\r\nOK\r\n"}, {false, ""}};
+    port.answer = [this](const std::string& w) {
+        return port.writes.size() > 1 ? controllerAnswer(w) : std::string();
+    };
+    UploadJob job(link, clock);
+    const UploadOutcome outcome =
+        job.run(otherFilesPlan({dir + "/first.CMD", dir + "/second.CMD"}, true));
+    EXPECT_EQ(outcome.result, UploadResult::Failed);
+    EXPECT_THAT(outcome.messages, ElementsAre(kReceiveError));
+    EXPECT_EQ(outcome.reason, kReceiveError);
+    EXPECT_EQ(port.written, "N1\rN2\r"); // the file went on; the next did not
+    EXPECT_EQ(outcome.failedLine, 1);
+    EXPECT_THAT(output.lines,
+                ElementsAre("DTMF>N1 ", "OK N2 ", "OK ", "DTMF>", failedAt(1, 3), kDisconnected));
     EXPECT_FALSE(link.isConnected());
-    EXPECT_EQ(busy.depth, 0);
 }
 
 TEST_F(ScriptedLink, MoreThanFiveHundredThousandLinesIsAnError)
@@ -285,11 +304,11 @@ TEST_F(ScriptedLink, MoreThanFiveHundredThousandLinesIsAnError)
     for (int i = 0; i < 250000; ++i)
         file += "N\n";
     send(file);
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(texts().empty());
     EXPECT_EQ(link.lineCounter(), 500000);
 
     send(file + "N\n");
-    EXPECT_THAT(prompter.texts(), ElementsAre(kTooManyLines));
+    EXPECT_THAT(texts(), ElementsAre(kTooManyLines));
     EXPECT_EQ(link.lineCounter(), 500002);
 }
 
@@ -330,7 +349,7 @@ TEST_F(ScriptedLink, TypedCommandIsCutAndTheLinkStaysUp)
     link.sendUserCommand(std::string(2000, 'N'));
     ASSERT_EQ(port.writes.size(), 1u);
     EXPECT_EQ(port.writes[0], std::string(1498, 'N') + "\r");
-    EXPECT_THAT(prompter.texts(), ElementsAre(kResponseTimeout));
+    EXPECT_THAT(texts(), ElementsAre(kResponseTimeout));
     EXPECT_TRUE(link.isConnected());
     EXPECT_GE(port.purges, 2);
 }

@@ -1,13 +1,13 @@
 // The link against merix-sim's controller on a real pseudo-terminal.
+#include "LinkDoubles.h"
+#include "SimulatedController.h"
 #include "link/Clock.h"
 #include "link/ControllerLink.h"
 #include "link/LinkMessages.h"
 #include "link/TermiosSerialPort.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
-#include "LinkDoubles.h"
-#include "SimulatedController.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/RecordingPrompter.h"
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -48,7 +48,7 @@ protected:
 
     bool connectModem(const std::string& phone)
     {
-        settings.connectionType = 1;
+        settings.connectionType = ConnectionType::Modem;
         settings.phoneNumber = phone;
         return link.connect(settings);
     }
@@ -60,6 +60,12 @@ protected:
         return path;
     }
 
+    // The command file with the before and after files as the settings say, keeping nothing.
+    UploadOutcome upload(const std::string& cmd) {
+        UploadJob job(link, clock);
+        return job.run(commandFilesPlan(settings, cmd, ""));
+    }
+
     // The lines after the connection's "Get DTMF prompt".
     Lines afterConnect() const { return Lines(output.lines.begin() + 1, output.lines.end()); }
 
@@ -69,9 +75,7 @@ protected:
     TermiosSerialPort port;
     SteadyClock clock;
     test::RecordingOutput output;
-    test::RecordingPrompter prompter;
-    test::CountingBusy busy;
-    ControllerLink link{port, clock, output, prompter, &busy};
+    ControllerLink link{clock, output, test::lend(port)};
     UploadSettings settings;
     std::unique_ptr<test::SimulatedController> controller;
 };
@@ -84,16 +88,14 @@ TEST_F(PtyLink, DirectConnectSendsOneCarriageReturnAndNothingOnASecondConnect)
     EXPECT_TRUE(link.isConnected());
     EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kPrompt));
     EXPECT_EQ(controller->bytes(), "\r");
-    EXPECT_TRUE(prompter.boxes.empty());
-    EXPECT_EQ(busy.depth, 0);
-    EXPECT_EQ(busy.shown, 1);
+    EXPECT_TRUE(link.takeMessages().empty());
 
     EXPECT_FALSE(link.connect(settings));
     EXPECT_TRUE(link.isConnected());
     EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kPrompt, kAlreadyConnected, kPrompt));
     EXPECT_EQ(controller->bytes(), "\r");
 
-    link.disconnect(0);
+    link.disconnect();
     EXPECT_FALSE(link.isConnected());
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(output.lines.back(), kDisconnected);
@@ -136,9 +138,8 @@ TEST_F(PtyLink, SilentControllerTimesOutAndClosesThePort)
     EXPECT_FALSE(link.isConnected());
     EXPECT_TRUE(link.hasError());
     EXPECT_FALSE(port.isOpen());
-    EXPECT_THAT(prompter.texts(), ElementsAre(kPromptTimeout));
+    EXPECT_THAT(link.takeMessages(), ElementsAre(kPromptTimeout));
     EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kNoPrompt));
-    EXPECT_EQ(busy.depth, 0);
 }
 
 TEST_F(PtyLink, ModemDialsTheDigitsAndHangsUpWithGuardTimes)
@@ -150,12 +151,12 @@ TEST_F(PtyLink, ModemDialsTheDigitsAndHangsUpWithGuardTimes)
     EXPECT_THAT(output.lines, ElementsAre(kDialing, "5551234567", kConnected, kGetPrompt, kPrompt));
     EXPECT_THAT(controller->lines(), ElementsAre("ATDT5551234567", ""));
 
-    link.disconnect(1);
+    link.disconnect();
     EXPECT_THAT(output.lines, ElementsAre(kDialing, "5551234567", kConnected, kGetPrompt, kPrompt,
                                           kDisconnecting, kDisconnected, kDisconnected));
     // The modem took "+++" as its escape (not as data for the controller) and then "ATZ".
     EXPECT_THAT(controller->lines(), ElementsAre("ATDT5551234567", "", "+++", "ATZ"));
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(link.takeMessages().empty());
     EXPECT_FALSE(port.isOpen());
 }
 
@@ -166,7 +167,7 @@ TEST_F(PtyLink, PhoneNumberOfSeparatorsOnlyIsEmpty)
     start(o);
     EXPECT_FALSE(connectModem("- -  ()"));
     EXPECT_THAT(output.lines, ElementsAre(kNoPhoneNumber));
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(link.takeMessages().empty());
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(controller->bytes(), "");
 }
@@ -192,7 +193,7 @@ TEST_F(PtyLink, PortFailuresSayWhy)
     settings.comPort = 5;
     EXPECT_FALSE(link.connect(settings));
     EXPECT_THAT(output.lines, ElementsAre(kUnableToConnect, "No device is set for COM6."));
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(link.takeMessages().empty());
 }
 
 TEST_F(PtyLink, ModeStringFailuresAreReportedApart)
@@ -204,7 +205,7 @@ TEST_F(PtyLink, ModeStringFailuresAreReportedApart)
     settings.baudRate = "12345";
     EXPECT_FALSE(link.connect(settings));
     EXPECT_THAT(output.lines, ElementsAre(kUnableToConnect));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kBufferStructure, kCannotSetState));
+    EXPECT_THAT(link.takeMessages(), ElementsAre(kBufferStructure, kCannotSetState));
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(controller->bytes(), "");
 }
@@ -217,7 +218,7 @@ TEST_F(PtyLink, UploadStripsCommentsAndShowsEachAnswerAfterThePrompt)
     settings.uploadAfter = 1;
     const std::string cmd = commandFile(";generated\r\nN020 005 030 ;timer\r\n\r\n   \r\nN011 1");
     ASSERT_TRUE(link.connect(settings));
-    link.uploadCommandFiles(settings, cmd);
+    upload(cmd);
 
     EXPECT_THAT(controller->lines(), ElementsAre("", "N050 0", "N020 005 030 ", "   ", "N011 1", "N050 01"));
     EXPECT_THAT(afterConnect(),
@@ -226,7 +227,6 @@ TEST_F(PtyLink, UploadStripsCommentsAndShowsEachAnswerAfterThePrompt)
     EXPECT_TRUE(link.isConnected());
     EXPECT_FALSE(link.hasError());
     EXPECT_EQ(link.lineCounter(), 6 + 5 + 6); // the templates have an empty line each
-    EXPECT_EQ(busy.depth, 0);
 }
 
 TEST_F(PtyLink, UploadKeepsCommentsWhenAsked)
@@ -235,7 +235,7 @@ TEST_F(PtyLink, UploadKeepsCommentsWhenAsked)
     settings.stripComments = 0;
     const std::string cmd = commandFile("N050 0;turn voice responses off\n;of the generated command file here\n");
     ASSERT_TRUE(link.connect(settings));
-    link.uploadCommandFiles(settings, cmd);
+    upload(cmd);
     EXPECT_THAT(controller->lines(),
                 ElementsAre("", "N050 0;turn voice responses off", ";of the generated command file here"));
     EXPECT_THAT(controller->bytes(),
@@ -251,7 +251,10 @@ TEST_F(PtyLink, MissingOkResendsOnceButNeverACommentLine)
     settings.stripComments = 0;
     settings.uploadAfter = 1; // the before file exists too, but its flag is clear
     ASSERT_TRUE(link.connect(settings));
-    link.uploadCommandFiles(settings, commandFile("N020 005 030\n;note\n"));
+    const UploadOutcome outcome = upload(commandFile("N020 005 030\n;note\n"));
+    // Counted before sending, resends not counted.
+    EXPECT_EQ(outcome.linesTotal, 2 + 5);
+    EXPECT_EQ(outcome.linesSent, 2 + 5);
     EXPECT_THAT(controller->lines(),
                 ElementsAreArray(Lines{"", "N020 005 030", "N020 005 030", ";note",
                                        ";if voice response is not desired after upload,",
@@ -264,14 +267,17 @@ TEST_F(PtyLink, MissingOkResendsOnceButNeverACommentLine)
     EXPECT_FALSE(link.hasError());
 }
 
-TEST_F(PtyLink, MissingCommandFileStillFinishes)
-{
+TEST_F(PtyLink, MissingCommandFileSendsNothingAndKeepsTheLine) {
     start();
+    ensureSideFiles(dir.path());
+    settings.uploadBefore = settings.uploadAfter = 1;
     ASSERT_TRUE(link.connect(settings));
-    link.uploadCommandFiles(settings, dir.file("NONE.CMD"));
-    EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kPrompt, kFinished, kPrompt));
+    const UploadOutcome outcome = upload(dir.file("NONE.CMD"));
+    EXPECT_EQ(outcome.result, UploadResult::Failed);
+    EXPECT_EQ(outcome.reason, dir.file("NONE.CMD") + ": " + kCannotOpenFile);
+    EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kPrompt, kCannotOpenFile));
     EXPECT_EQ(controller->bytes(), "\r");
-    EXPECT_EQ(link.lineCounter(), 0);
+    EXPECT_TRUE(link.isConnected());
 }
 
 TEST_F(PtyLink, TypedCommandGoesOutUnchanged)
@@ -292,13 +298,14 @@ TEST_F(PtyLink, SilenceDuringUploadReportsTheTimeOutAndDisconnects)
     start();
     ASSERT_TRUE(link.connect(settings));
     controller->setSilent(true);
-    link.uploadCommandFiles(settings, commandFile("N020 005 030\nN011 1\n"));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kResponseTimeout));
+    const UploadOutcome outcome = upload(commandFile("N020 005 030\nN011 1\n"));
+    EXPECT_EQ(outcome.result, UploadResult::Failed);
+    EXPECT_THAT(outcome.messages, ElementsAre(kResponseTimeout));
+    EXPECT_EQ(outcome.failedLine, 1);
     EXPECT_FALSE(link.isConnected());
     EXPECT_FALSE(port.isOpen());
-    EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kPrompt, kDisconnected));
+    EXPECT_THAT(output.lines, ElementsAre(kGetPrompt, kPrompt, failedAt(1, 2), kDisconnected));
     EXPECT_THAT(controller->lines(), ElementsAre("", "N020 005 030"));
-    EXPECT_EQ(busy.depth, 0);
 }
 
 TEST_F(PtyLink, LineThatGoesAwayEndsTheUpload)
@@ -306,8 +313,8 @@ TEST_F(PtyLink, LineThatGoesAwayEndsTheUpload)
     start();
     ASSERT_TRUE(link.connect(settings));
     controller = nullptr; // the far end closes, as an unplugged adapter does
-    link.uploadCommandFiles(settings, commandFile("N020 005 030\n"));
-    EXPECT_THAT(prompter.texts(), ElementsAre(kSendError));
+    const UploadOutcome outcome = upload(commandFile("N020 005 030\n"));
+    EXPECT_THAT(outcome.messages, ElementsAre(kSendError));
     EXPECT_FALSE(link.isConnected());
     EXPECT_EQ(output.lines.back(), kDisconnected);
 }

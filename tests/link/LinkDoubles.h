@@ -1,14 +1,18 @@
 #pragma once
 
 #include "link/Clock.h"
+#include "link/CommandLines.h"
+#include "link/ControllerLink.h"
 #include "link/ControllerOutput.h"
 #include "link/SerialPort.h"
+#include "tests/support/LentPort.h"
 
 #include <algorithm>
 #include <cstring>
 #include <deque>
 #include <functional>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -76,6 +80,7 @@ public:
     std::string written;
     PortConfig config;
     std::string device;
+    std::string failure; // what failureReason() says
     int readCalls = 0;
     int purges = 0;
     int closes = 0;
@@ -135,9 +140,20 @@ public:
         opened = false;
     }
     bool isOpen() const override { return opened; }
+    std::string failureReason() const override { return failure; }
 
 private:
     FakeClock& m_clock;
 };
+
+// Sends a text as one command file, line by line, up to the first line that ends it.
+inline void sendText(ControllerLink& link, const std::string& text, bool stripComments) {
+    std::istringstream in(text);
+    CommandLineReader reader(in);
+    std::string piece;
+    while (reader.next(piece))
+        if (!link.sendCommandLine(prepareCommandLine(piece, stripComments)))
+            return;
+}
 
 } // namespace merix::test

@@ -97,15 +97,22 @@ TEST(Response, AwaitedTextsAreFoundAcrossReadsAndBeyondTheCapacity)
 
 // The baud rate text of the upload settings, in the controller's framing; a text that is no
 // whole positive number gives settings every port refuses.
-TEST(LineSettings, FromTheUploadSettingsBaudRate)
-{
+TEST(LineSettings, FromTheUploadSettingsBaudRate) {
     struct Case {
         const char* text;
         long baud;
     };
-    for (const Case& c : {Case{"9600", 9600}, {"300", 300}, {"19200", 19200}, {"12345", 12345},
-                          {"", 0}, {"fast", 0}, {"9600x", 0}, {" 9600", 0}, {"-300", 0},
-                          {"0", 0}, {"99999999999999999999", 0}}) {
+    for (const Case& c : {Case{"9600", 9600},
+                          {"300", 300},
+                          {"19200", 19200},
+                          {"12345", 12345},
+                          {"", 0},
+                          {"fast", 0},
+                          {"9600x", 0},
+                          {" 9600", 0},
+                          {"-300", 0},
+                          {"0", 0},
+                          {"99999999999999999999", 0}}) {
         SCOPED_TRACE(c.text);
         const LineSettings s = controllerLineSettings(c.text);
         EXPECT_EQ(s, (LineSettings{c.baud, 8, Parity::None, 1}));

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <functional>
+#include <initializer_list>
 #include <netinet/in.h>
 #include <poll.h>
 #include <string>
@@ -99,6 +100,22 @@ inline std::string receiveSome(int fd, int timeoutMs = 2000) {
 inline void drainUntilClosed(int fd) {
     while (!receiveSome(fd, 60000).empty()) {
     }
+}
+
+// Reads what the client sends until the text has come (for a script).
+inline std::string receiveUntil(int fd, const std::string& end) {
+    std::string got;
+    for (std::string more; got.find(end) == std::string::npos; got += more)
+        if ((more = receiveSome(fd)).empty())
+            break;
+    return got;
+}
+
+inline std::string bytes(std::initializer_list<int> values) {
+    std::string out;
+    for (const int v : values)
+        out.push_back(static_cast<char>(v));
+    return out;
 }
 
 inline void sendAll(int fd, const std::string& bytes) {

@@ -6,8 +6,8 @@
 #include "link/ControllerLink.h"
 #include "link/LinkMessages.h"
 #include "link/SerialPortFactory.h"
+#include "link/UploadJob.h"
 #include "link/UploadSettings.h"
-#include "tests/support/RecordingPrompter.h"
 #include "tests/support/Ser2netProcess.h"
 #include "tests/support/TempDir.h"
 
@@ -54,8 +54,7 @@ Lines fileLines(const std::string& path) {
 // One link on a port made from the endpoint, as the program makes it.
 class NetworkLink {
   public:
-    explicit NetworkLink(const std::string& endpoint, const std::string& baud = "9600")
-        : port(makeSerialPort(*parseEndpoint(endpoint).endpoint)) {
+    explicit NetworkLink(const std::string& endpoint, const std::string& baud = "9600") {
         PortMap ports;
         ports.setDevice(0, endpoint);
         link.setPortMap(ports);
@@ -64,17 +63,17 @@ class NetworkLink {
         settings.uploadBefore = settings.uploadAfter = 0;
     }
 
-    void send(const Lines& lines) {
-        std::istringstream file(joined(lines));
-        link.resetUploadState();
-        link.sendFile(file, false);
+    // The lines as a command file of their own, uploaded as they are.
+    UploadOutcome upload(const Lines& lines) {
+        test::writeWhole(dir.file("lines.CMD"), joined(lines));
+        UploadJob job(link, clock);
+        return job.run(otherFilesPlan({dir.file("lines.CMD")}, false));
     }
 
-    std::unique_ptr<SerialPort> port;
+    test::TempDir dir;
     SteadyClock clock;
     test::RecordingOutput output;
-    test::RecordingPrompter prompter;
-    ControllerLink link{*port, clock, output, prompter};
+    ControllerLink link{clock, output};
     UploadSettings settings;
 };
 
@@ -100,15 +99,17 @@ TEST(NetworkLink, WholeFileToTheSimulatorOnTheNetworkRawAndWithRfc2217) {
         NetworkLink net(ipv6 ? controller.url("[::1]") : controller.url(), "4800");
         ASSERT_TRUE(net.link.connect(net.settings)) << net.output.lines.back();
         const Lines lines = commandLines(40);
-        net.send(lines);
-        EXPECT_TRUE(net.prompter.boxes.empty());
-        EXPECT_FALSE(net.link.hasError());
-        net.link.disconnect(0);
+        const UploadOutcome outcome = net.upload(lines);
+        EXPECT_EQ(outcome.result, UploadResult::Completed);
+        EXPECT_TRUE(outcome.messages.empty());
+        EXPECT_EQ(outcome.linesSent, 40);
+        net.link.disconnect();
 
         Lines expected{""};
         expected.insert(expected.end(), lines.begin(), lines.end());
         EXPECT_THAT(fileLines(dir.file("lines.log")), ElementsAreArray(expected));
-        EXPECT_EQ(net.output.lines.size(), 2 + 2 * lines.size() + 1);
+        // The prompt, an answer and its OK per line, the closing lines and "Disconnected".
+        EXPECT_EQ(net.output.lines.size(), 2 + 2 * lines.size() + 3);
         EXPECT_EQ(net.output.lines[2], "OK ");
         EXPECT_EQ(
             test::readWhole(dir.file("settings.log")),
@@ -144,16 +145,15 @@ TEST_F(BehindSer2net, WholeFileRawAndTheRateTheClientSetAtThePty) {
         const termios line = attributesOf(controller.device());
         EXPECT_EQ(cfgetospeed(&line), rfc2217 ? B2400 : B9600);
         const Lines lines = commandLines(60);
-        net.send(lines);
-        EXPECT_TRUE(net.prompter.boxes.empty());
-        net.link.disconnect(0);
+        EXPECT_EQ(net.upload(lines).result, UploadResult::Completed);
+        net.link.disconnect();
 
         Lines expected{""};
         expected.insert(expected.end(), lines.begin(), lines.end());
         const Lines got = controller.lines();
         EXPECT_THAT(Lines(got.begin() + static_cast<long>(before), got.end()),
                     ElementsAreArray(expected));
-        EXPECT_EQ(net.output.lines.size(), 2 + 2 * lines.size() + 1);
+        EXPECT_EQ(net.output.lines.size(), 2 + 2 * lines.size() + 3);
         ser2net->stop();
     }
 }
@@ -171,18 +171,28 @@ TEST_F(BehindSer2net, ServerGoneMidUploadStopsTheUploadAndSaysSo) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             ser2net->stop(SIGKILL);
         });
-        net.send(commandLines(5000));
+        // A dropped connection ends the upload as a failed line does: said, and disconnected.
+        const UploadOutcome outcome = net.upload(commandLines(5000));
         done = true;
         killer.join();
-        EXPECT_TRUE(net.link.hasError());
-        ASSERT_FALSE(net.prompter.boxes.empty());
-        EXPECT_THAT(net.prompter.texts().front(),
+        EXPECT_EQ(outcome.result, UploadResult::Failed);
+        ASSERT_FALSE(outcome.messages.empty());
+        EXPECT_THAT(outcome.messages.front(),
                     ::testing::AnyOf(kReceiveError, kSendError, kNoResponse));
+        EXPECT_FALSE(net.link.isConnected());
         // Closed, or reset when ser2net died with our bytes unread.
-        EXPECT_THAT(net.port->failureReason(),
-                    HasSubstr("The connection to " + ser2net->url() + " was dropped ("));
+        const std::string dropped = net.link.portFailure();
+        EXPECT_THAT(dropped, HasSubstr("The connection to " + ser2net->url() + " was dropped ("));
+        // Each command has a line of its own in the file: the failed one is that line of it.
+        ASSERT_GT(outcome.failedLine, 0);
+        EXPECT_EQ(outcome.reason, dropped + "  The upload stopped at line " +
+                                      std::to_string(outcome.failedLine) + " of " +
+                                      net.dir.file("lines.CMD") + ".");
+        EXPECT_EQ(outcome.messages.back(), outcome.reason);
+        ASSERT_GE(net.output.lines.size(), 3u);
+        EXPECT_EQ(Lines(net.output.lines.end() - 3, net.output.lines.end()),
+                  (Lines{dropped, failedAt(outcome.failedLine, 5000), kDisconnected}));
         EXPECT_LT(controller.lines().size(), before + 1 + 5000);
-        net.link.disconnect(0);
     }
 }
 
@@ -195,7 +205,7 @@ TEST_F(BehindSer2net, NobodyListeningAnyMoreIsARefusedConnection) {
     EXPECT_EQ(net.output.lines,
               (Lines{kUnableToConnect,
                      url + " refused the connection: is ser2net running on that port?"}));
-    EXPECT_TRUE(net.prompter.boxes.empty());
+    EXPECT_TRUE(net.link.takeMessages().empty());
 }
 
 } // namespace

@@ -16,14 +16,9 @@ namespace merix {
 namespace {
 
 using namespace telnet;
+using test::bytes;
 using test::LoopbackServer;
-
-std::string bytes(std::initializer_list<int> values) {
-    std::string out;
-    for (const int v : values)
-        out.push_back(static_cast<char>(v));
-    return out;
-}
+using test::receiveUntil;
 
 PortConfig quick(LineSettings line = {}) {
     PortConfig c;
@@ -43,15 +38,6 @@ std::string readUntil(SerialPort& port, const std::string& end) {
         silent += r.count == 0;
         got.append(buffer, r.count);
     }
-    return got;
-}
-
-// Reads what the client sends until the text has come, for a server script.
-std::string receiveUntil(int fd, const std::string& end) {
-    std::string got;
-    for (std::string more; got.find(end) == std::string::npos; got += more)
-        if ((more = test::receiveSome(fd)).empty())
-            break;
     return got;
 }
 

@@ -20,8 +20,7 @@ termios attributesOf(const std::string& device)
     return t;
 }
 
-PortConfig config(LineSettings line, int timeoutMs = 100)
-{
+PortConfig config(LineSettings line, int timeoutMs = 100) {
     PortConfig c;
     c.line = line;
     c.readTimeoutMs = c.writeTimeoutMs = timeoutMs;

@@ -32,11 +32,11 @@ TEST_F(UploadSettingsFile, MissingFileGivesDefaults)
     UploadSettings s;
     s.comPort = 3;
     EXPECT_FALSE(loadUploadSettings(s, doc, startup));
-    EXPECT_EQ(s.connectionType, 0);
+    EXPECT_EQ(s.connectionType, ConnectionType::Direct);
     EXPECT_EQ(s.phoneNumber.str(), "");
     EXPECT_EQ(s.baudRate.str(), "9600");
     EXPECT_EQ(s.comPort, 0);
-    EXPECT_EQ(s.uploadOption, 0);
+    EXPECT_EQ(s.uploadOption, UploadOption::ChangesSinceLastUpload);
     EXPECT_EQ(s.stripComments, 1);
     EXPECT_EQ(s.beforeFile.str(), "/opt/merix/BEFORE.CMD");
     EXPECT_EQ(s.afterFile.str(), "/opt/merix/AFTER.CMD");
@@ -47,11 +47,11 @@ TEST_F(UploadSettingsFile, MissingFileGivesDefaults)
 TEST_F(UploadSettingsFile, WritesTheExactLayoutAndReadsItBack)
 {
     UploadSettings s = defaultUploadSettings(startup);
-    s.connectionType = 1;
+    s.connectionType = ConnectionType::Modem;
     s.phoneNumber = "(555) 123-4567";
     s.baudRate = "2400";
     s.comPort = 2;
-    s.uploadOption = 2;
+    s.uploadOption = UploadOption::Everything;
     s.stripComments = 0;
     s.beforeFile = "/data/pre.cmd";
     s.uploadBefore = 0;
@@ -72,12 +72,12 @@ TEST_F(UploadSettingsFile, ShortFormEndingAfterTheComPort)
         SCOPED_TRACE(end);
         const UploadSettings s =
             load(std::string("[COMM SETTINGS]\r\n1\r\n555-1234\r\n1200\r\n3\r\n") + end + "\r\n");
-        EXPECT_EQ(s.connectionType, 1);
+        EXPECT_EQ(s.connectionType, ConnectionType::Modem);
         EXPECT_EQ(s.phoneNumber.str(), "555-1234");
         EXPECT_EQ(s.baudRate.str(), "1200");
         EXPECT_EQ(s.comPort, 3);
         EXPECT_EQ(s.stripComments, 1);
-        EXPECT_EQ(s.uploadOption, 0);
+        EXPECT_EQ(s.uploadOption, UploadOption::ChangesSinceLastUpload);
         EXPECT_EQ(s.beforeFile.str(), "/opt/merix/BEFORE.CMD");
         EXPECT_EQ(s.afterFile.str(), "/opt/merix/AFTER.CMD");
         EXPECT_EQ(s.uploadBefore, 1);
@@ -89,7 +89,7 @@ TEST_F(UploadSettingsFile, LineSixWithoutLineEndIsTheShortForm)
 {
     const UploadSettings s = load("[COMM SETTINGS]\n0\n\n9600\n1\n2");
     EXPECT_EQ(s.comPort, 1);
-    EXPECT_EQ(s.uploadOption, 0);
+    EXPECT_EQ(s.uploadOption, UploadOption::ChangesSinceLastUpload);
     EXPECT_EQ(s.stripComments, 1);
 }
 
@@ -97,7 +97,7 @@ TEST_F(UploadSettingsFile, MiddleFormKeepsOptionsAndDefaultsTheFiles)
 {
     const UploadSettings s = load("[COMM SETTINGS]\n0\n\n19200\n0\n1\n0\nEnd");
     EXPECT_EQ(s.baudRate.str(), "19200");
-    EXPECT_EQ(s.uploadOption, 1);
+    EXPECT_EQ(s.uploadOption, UploadOption::ChangesSinceInitialization);
     EXPECT_EQ(s.stripComments, 0);
     EXPECT_EQ(s.beforeFile.str(), "/opt/merix/BEFORE.CMD");
     EXPECT_EQ(s.uploadAfter, 1);
@@ -133,14 +133,14 @@ TEST_F(UploadSettingsFile, DamagedFilesStillLoad)
 {
     // Truncated, garbage numbers, an empty file, binary noise: nothing may crash.
     UploadSettings s = load("[COMM SETTINGS]\n1\n");
-    EXPECT_EQ(s.connectionType, 1);
+    EXPECT_EQ(s.connectionType, ConnectionType::Modem);
     EXPECT_EQ(s.baudRate.str(), "9600");
     EXPECT_EQ(s.stripComments, 1);
 
     s = load("x\nzz\n\n\n99999999999999999999\n-7x\n");
-    EXPECT_EQ(s.connectionType, 0);
+    EXPECT_EQ(s.connectionType, ConnectionType::Direct);
     EXPECT_EQ(s.comPort, 2147483647);
-    EXPECT_EQ(s.uploadOption, -7);
+    EXPECT_EQ(static_cast<int>(s.uploadOption), -7);
 
     s = load("");
     EXPECT_EQ(s.baudRate.str(), "9600");

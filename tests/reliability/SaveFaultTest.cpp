@@ -85,7 +85,8 @@ TEST_F(SaveFaults, ReadOnlyFolderKeepsThePreviousSettingsAndCommandFile)
 
     const ChildOutcome command = runInChild({.dropPrivileges = true}, [&] {
         RecordingPrompter prompter;
-        const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+        const CommandFileResult result =
+            generateCommandFile(doc, UploadOption::Everything, prompter);
         return (result.produced() ? "produced:" : "none:") + (prompter.boxes.empty() ? "" : prompter.boxes[0].text);
     });
     ASSERT_TRUE(command.ran) << command.setupError;
@@ -153,7 +154,7 @@ TEST_F(SaveFaults, FullDiskKeepsThePreviousSettingsFile)
     const std::string settingsPath = settingsFilePath(documentPath);
     ASSERT_EQ(saveUploadSettings(settings, documentPath), "");
     const std::string before = readWhole(settingsPath);
-    settings.connectionType = 1;
+    settings.connectionType = ConnectionType::Modem;
     settings.phoneNumber = "555-0100";
     const long size = static_cast<long>(uploadSettingsText(settings).size());
 
@@ -180,7 +181,8 @@ TEST_F(SaveFaults, FullDiskKeepsThePreviousCommandFile)
         SCOPED_TRACE("file size limit " + std::to_string(limit));
         const ChildOutcome outcome = runInChild({.fileSizeLimit = limit}, [&] {
             RecordingPrompter prompter;
-            const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+            const CommandFileResult result =
+                generateCommandFile(doc, UploadOption::Everything, prompter);
             // What the user saw, and whether a file to upload was named.
             return (result.produced() ? "produced:" : "none:") + (prompter.boxes.empty() ? "" : prompter.boxes[0].text);
         });

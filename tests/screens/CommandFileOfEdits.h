@@ -25,7 +25,7 @@ class CommandFileOfEdits {
     std::string generate(Prompter& prompter) {
         EXPECT_EQ(writeDocumentFile(m_doc, m_doc.documentPath()), "");
         const CommandFileResult result =
-            generateCommandFile(m_doc, kChangesSinceLastUpload, prompter);
+            generateCommandFile(m_doc, UploadOption::ChangesSinceLastUpload, prompter);
         EXPECT_TRUE(result.produced()) << result.message;
         return result.produced() ? readWhole(result.path) : std::string();
     }

@@ -141,6 +141,39 @@ TEST_F(CourtesyBeepsScreenTest, EachChordFieldChecksWhatIsTyped) {
     }
 }
 
+TEST_F(CourtesyBeepsScreenTest, StoredValuesOutOfRangeAreShownWithoutAWord) {
+    // A hand-edited document: the limits judge what is typed, not what is stored.
+    struct Case {
+        std::size_t beep;
+        std::size_t chord;
+        Part part;
+        int stored;
+    };
+    const Case cases[] = {
+        {0, 0, BeepFields::Length, 7000},      {0, 2, BeepFields::Freq2, 12345},
+        {1, 4, BeepFields::Pause, 6001},       {1, 1, BeepFields::Freq1, 99999},
+        {1, 3, BeepFields::Length, 123456789},
+    };
+    auto values = [&](const Case& c) -> int& {
+        CourtesyBeep& beep = doc.beeps[c.beep];
+        Chords& chords = c.part == BeepFields::Length  ? beep.chordLength
+                         : c.part == BeepFields::Freq1 ? beep.chordFreq1
+                         : c.part == BeepFields::Freq2 ? beep.chordFreq2
+                                                       : beep.chordPause;
+        return chords[c.chord];
+    };
+    for (const Case& c : cases)
+        values(c) = c.stored;
+    open();
+    for (const Case& c : cases) {
+        if (screen->beepList()->currentRow() != static_cast<int>(c.beep))
+            selectBeep(static_cast<int>(c.beep));
+        EXPECT_EQ(field(c.chord, c.part)->text(), QString::number(c.stored)) << c.stored;
+        EXPECT_EQ(values(c), c.stored) << c.stored;
+    }
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
 TEST_F(CourtesyBeepsScreenTest, ADefaultSetFillsAllFiveChordsOnceAndOtherOnlyRecordsItsName) {
     open();
     chooseDefault("Three Notes");

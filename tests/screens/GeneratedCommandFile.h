@@ -14,7 +14,7 @@ namespace merix::test {
 inline std::string generatedCommandFile(ConfigDocument& doc, const std::string& folder,
                                         Prompter& prompter) {
     doc.setDocumentPath(folder + "/TEST.mrx");
-    const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+    const CommandFileResult result = generateCommandFile(doc, UploadOption::Everything, prompter);
     return result.produced() ? readWhole(result.path) : std::string();
 }
 

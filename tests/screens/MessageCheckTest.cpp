@@ -158,23 +158,55 @@ TEST(MessageCatalog, UnreadableFilesGiveEmptyListsAndOneNoticeNamingThem) {
     struct Case {
         const char* name;
         std::vector<const char*> removed;
+        std::vector<const char*> folders; // there under the file's name, but not a file
+        std::string wordList;             // written over the catalog's own when not empty
         std::size_t words;
         std::size_t cwSymbols;
+        bool wordsRead;
+        bool cwRead;
         const char* messageName;
         std::string notice;
     };
     const Case cases[] = {
-        {"all there", {}, 2, 2, "ID Message", ""},
+        {"all there", {}, {}, "", 2, 2, true, true, "ID Message", ""},
         {"no word list",
          {"wordlist.cfg"},
+         {},
+         "",
          0,
          2,
+         false,
+         true,
          "ID Message",
          "Unable to read wordlist.cfg in the catalog folder; the word list is empty."},
+        {"a folder for the CW list",
+         {"cw.cfg"},
+         {"cw.cfg"},
+         "",
+         2,
+         0,
+         true,
+         false,
+         "ID Message",
+         "Unable to read cw.cfg in the catalog folder; the CW list is empty."},
+        {"a word list of no words",
+         {},
+         {},
+         "MERIX words\r\n0\r\n",
+         0,
+         2,
+         true,
+         true,
+         "ID Message",
+         ""},
         {"none of the three",
          {"wordlist.cfg", "cw.cfg", "messages.cfg"},
+         {},
+         "",
          0,
          0,
+         false,
+         false,
          "",
          "Unable to read wordlist.cfg in the catalog folder; the word list is empty.  Unable to "
          "read cw.cfg in the catalog folder; the CW list is empty.  Unable to read messages.cfg "
@@ -189,9 +221,15 @@ TEST(MessageCatalog, UnreadableFilesGiveEmptyListsAndOneNoticeNamingThem) {
         ASSERT_TRUE(loadCatalogs(doc, prompter));
         for (const char* file : c.removed)
             std::filesystem::remove(dir.file(file));
+        for (const char* file : c.folders)
+            std::filesystem::create_directory(dir.file(file));
+        if (!c.wordList.empty())
+            test::writeWhole(dir.file("wordlist.cfg"), c.wordList);
         const MessageCatalog catalog = readMessageCatalog(doc);
         EXPECT_EQ(catalog.words.size(), c.words) << c.name;
         EXPECT_EQ(catalog.cwSymbols.size(), c.cwSymbols) << c.name;
+        EXPECT_EQ(catalog.wordsRead, c.wordsRead) << c.name;
+        EXPECT_EQ(catalog.cwRead, c.cwRead) << c.name;
         ASSERT_EQ(catalog.messages.size(), 1u) << c.name; // never a message lost
         EXPECT_EQ(catalog.messages[0].name, c.messageName) << c.name;
         EXPECT_EQ(catalog.notice, c.notice) << c.name;

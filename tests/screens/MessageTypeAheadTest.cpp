@@ -241,15 +241,21 @@ TEST(MessageCompletion, ReplacesTheWordBeingTypedOrAppends) {
     }
 }
 
-TEST(MessageCompletion, ATextNeverGrowsPastItsCapacity) {
-    const std::string full(kMessageTextCapacity - 3, 'W');
-    const Completion appended =
-        completeWith(full, TextChange{}, "HELLO", Vocabulary::Words, kMessageTextCapacity);
-    EXPECT_EQ(appended.kind, Completion::Kind::Unchanged);
-    EXPECT_EQ(appended.text, full);
-    const Completion fits =
-        completeWith(full, TextChange{}, "W", Vocabulary::Words, kMessageTextCapacity);
-    EXPECT_EQ(fits.text.size(), kMessageTextCapacity - 1);
+TEST(MessageCompletion, ATextNeverGrowsPastItsCapacityInCharacters) {
+    // The capacity counts characters, not bytes: a text of two-byte letters fills it as well.
+    for (const std::string letter : {"W", "\xC3\x9C"}) {
+        std::string full;
+        for (std::size_t i = 0; i + 3 < kMessageTextCapacity; ++i)
+            full += letter;
+        const Completion appended =
+            completeWith(full, TextChange{}, "HELLO", Vocabulary::Words, kMessageTextCapacity);
+        EXPECT_EQ(appended.kind, Completion::Kind::Unchanged) << letter;
+        EXPECT_EQ(appended.text, full) << letter;
+        const Completion fits =
+            completeWith(full, TextChange{}, letter, Vocabulary::Words, kMessageTextCapacity);
+        EXPECT_EQ(fits.kind, Completion::Kind::Appended) << letter;
+        EXPECT_EQ(fits.text, full + " " + letter) << letter;
+    }
 }
 
 } // namespace

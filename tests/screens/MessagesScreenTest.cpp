@@ -4,6 +4,7 @@
 #include "tests/screens/ScreenTestFixture.h"
 #include "tests/support/TempDir.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace merix {
@@ -102,7 +105,10 @@ class MessagesScreenTest : public test::ScreenTestFixture {
         QTest::mouseClick(vocabulary()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(vocabulary()->viewport(), Qt::LeftButton, {}, at);
     }
-    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Near the left edge: a radio button takes a click only on its circle and its caption.
+    void click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+    }
     std::string selectedText() const { return toStdString(field()->selectedText()); }
     static std::string toStdString(const QString& s) { return s.toStdString(); }
 
@@ -508,6 +514,210 @@ TEST_F(MessagesScreenTest, UnreadableCatalogsGiveEmptyListsAndAStatusLine) {
     EXPECT_EQ(closed->count(), 1);
 }
 
+TEST_F(MessagesScreenTest, AVocabularyThatCannotBeReadJudgesNoText) {
+    struct Case {
+        const char* file;
+        int message;
+        int other; // a message clicked on the way
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"wordlist.cfg", kVoice, kDvr, "HELLO WORLD"},
+        {"cw.cfg", kCw, kVoice, "DE SPACE W1AW"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.file(c.file);
+        const std::string kept = test::readWhole(path);
+        // There, so the main screen lets the screen open, yet nothing to read.
+        std::filesystem::remove(path);
+        std::filesystem::create_directory(path);
+        statusLines.clear();
+        open(c.message);
+        EXPECT_TRUE(screen->messageList()->hasFocus()) << c.file;
+        ASSERT_EQ(statusLines.size(), 1u) << c.file;
+        EXPECT_NE(statusLines[0].find(c.file), std::string::npos) << c.file;
+
+        screen->descriptionBox()->setFocus();
+        EXPECT_TRUE(screen->descriptionBox()->hasFocus()) << c.file;
+        focusText();
+        QListWidget* list = screen->messageList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(c.other)).center());
+        EXPECT_EQ(list->currentRow(), c.other) << c.file;
+        list->setCurrentRow(c.message);
+        focusText();
+        click(screen->okButton());
+        EXPECT_EQ(closed->count(), 1) << c.file;
+        EXPECT_EQ(doc.messages[static_cast<std::size_t>(c.message)].text, c.stored) << c.file;
+
+        screen.reset();
+        std::filesystem::remove(path);
+        test::writeWhole(path, kept);
+    }
+}
+
+TEST_F(MessagesScreenTest, WhatRunsTheCheckAndWhatWaits) {
+    // The check shows itself by selecting the unknown WOR and taking the focus to the text.
+    doc.messages[kPolite].interruptAction = "COMMAND";
+    auto failOnTheWayToOk = [&] {
+        pointer.set(true);
+        screen->okButton()->setFocus();
+        ASSERT_TRUE(field()->hasFocus());
+        ASSERT_EQ(selectedText(), "WOR");
+        pointer.set(false); // back over the screen
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        bool checked;
+    };
+    const Case cases[] = {
+        {"focus entering the vocabulary list", [&] { vocabulary()->setFocus(); }, false},
+        {"focus entering the message list", [&] { screen->messageList()->setFocus(); }, true},
+        {"focus entering the description", [&] { screen->descriptionBox()->setFocus(); }, true},
+        {"focus entering the command field", [&] { screen->commandField()->setFocus(); }, true},
+        {"a click on an interrupt button",
+         [&] { click(screen->interruptButton(InterruptAction::CwId)); }, true},
+        {"a click on a type button", [&] { click(screen->typeButton(MessageKind::PoliteVoice)); },
+         true},
+        // A check that fails as the focus goes to OK sets the suppression mark (the user's
+        // pointer rests over the main window): the next trigger does not check, the one
+        // after it does.
+        {"the trigger after a check failed on the way to OK",
+         [&] {
+             failOnTheWayToOk();
+             screen->descriptionBox()->setFocus();
+         },
+         false},
+        {"the trigger after that",
+         [&] {
+             failOnTheWayToOk();
+             screen->descriptionBox()->setFocus();
+             click(screen->interruptButton(InterruptAction::CwId));
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        open(kPolite);
+        clearAndType(QStringLiteral("HELLO WOR"));
+        c.act();
+        EXPECT_EQ(field()->hasFocus(), c.checked) << c.name;
+        EXPECT_EQ(selectedText(), c.checked ? "WOR" : "") << c.name;
+        EXPECT_EQ(doc.messages[kPolite].text, "HELLO") << c.name;
+        EXPECT_EQ(closed->count(), 0) << c.name;
+        screen.reset();
+    }
+}
+
+TEST_F(MessagesScreenTest, LeavingTheTextForCancelOrClearMessageRunsNoCheck) {
+    // The pointer was over the main window: a text leaving the field is checked on its way,
+    // kept when it passes, silently put back when it fails; not so for Cancel and Clear Message.
+    struct Case {
+        const char* name;
+        const char* typed;
+        std::function<QWidget*()> target;
+        const char* shown;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"the vocabulary list", " TIME", [&] { return vocabulary()->viewport(); },
+         "HELLO WORLD TIME", "HELLO WORLD TIME"},
+        {"the vocabulary list, an unknown word", " WOR", [&] { return vocabulary()->viewport(); },
+         "HELLO WORLD", "HELLO WORLD"},
+        {"Clear Message", " TIME", [&] { return screen->clearMessageButton(); }, "", "HELLO WORLD"},
+        {"Cancel", " WOR", [&]() -> QWidget* { return screen->cancelButton(); }, "HELLO WORLD WOR",
+         "HELLO WORLD"},
+    };
+    for (const Case& c : cases) {
+        doc.messages[kVoice].text = "HELLO WORLD";
+        open();
+        focusText();
+        QTest::keyClicks(field(), QString::fromUtf8(c.typed));
+        QWidget* target = c.target();
+        const QPoint at(5, 5);
+        QTest::mouseMove(target, at);
+        pointer.set(true);
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        EXPECT_EQ(field()->text().toStdString(), c.shown) << c.name;
+        EXPECT_EQ(doc.messages[kVoice].text, c.stored) << c.name;
+        EXPECT_TRUE(prompter.boxes.empty()) << c.name;
+        screen.reset();
+    }
+}
+
+TEST_F(MessagesScreenTest, ClearMessageEmptiesTheTextAndSelectsTheFirstVocabularyLine) {
+    struct Case {
+        int message;
+        const char* typed;
+        const char* selected;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {kVoice, "HELLO WORLD", "WORLD", "HELLO WORLD"},
+        {kCw, "DE W", "W", "DE SPACE W1AW"},
+        {kDvr, "TRACK02", "TRACK02 - Net reminder", "TRACK01"},
+    };
+    open();
+    for (const Case& c : cases) {
+        screen->messageList()->setCurrentRow(c.message);
+        clearAndType(QString::fromUtf8(c.typed));
+        ASSERT_EQ(selectedEntry(), QString::fromUtf8(c.selected)) << c.typed;
+        click(screen->clearMessageButton());
+        EXPECT_EQ(field()->text(), QString()) << c.typed;
+        EXPECT_EQ(vocabulary()->currentRow(), 0) << c.typed;
+        // The text changes when it is next stored.
+        EXPECT_EQ(doc.messages[static_cast<std::size_t>(c.message)].text, c.stored) << c.typed;
+    }
+}
+
+TEST_F(MessagesScreenTest, AccessLettersMoveTheFocusAndPressTheirButtons) {
+    doc.messages[kPolite].interruptAction = "COMMAND";
+    open(kPolite);
+    // A button's letter clicks it a moment later, as if it were pressed.
+    auto pressLetter = [](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !button || !button->isDown(); }));
+    };
+    const std::pair<Qt::Key, std::function<QWidget*()>> letters[] = {
+        {Qt::Key_C, [&] { return screen->messageList(); }},
+        {Qt::Key_D, [&] { return screen->descriptionBox(); }},
+        {Qt::Key_T, [&] { return screen->typeButton(MessageKind::PoliteVoice); }}, // the chosen
+        {Qt::Key_X, [&] { return screen->interruptButton(InterruptAction::Command); }},
+        {Qt::Key_E, [&] { return screen->commandField(); }},
+        {Qt::Key_R, [&] { return vocabulary(); }},
+        {Qt::Key_P, [&] { return screen->typeButton(MessageKind::PoliteVoice); }},
+        {Qt::Key_I, [&] { return screen->typeButton(MessageKind::Voice); }},
+        {Qt::Key_W, [&] { return screen->typeButton(MessageKind::Cw); }},
+        {Qt::Key_L, [&] { return vocabulary(); }},
+        {Qt::Key_V, [&] { return screen->typeButton(MessageKind::Dvr); }},
+    };
+    for (const auto& [key, widget] : letters) {
+        pressLetter(key);
+        EXPECT_EQ(QApplication::focusWidget(), widget())
+            << QKeySequence(key).toString().toStdString();
+    }
+    EXPECT_EQ(doc.messages[kPolite].messageType, "DVR"); // the type letters chose as they went
+
+    // "DV&R Description:" and "DV&R List" share their letter: it takes turns between them.
+    std::set<QWidget*> reachedByR;
+    for (int i = 0; i < 2; ++i) {
+        pressLetter(Qt::Key_R);
+        reachedByR.insert(QApplication::focusWidget());
+    }
+    EXPECT_EQ(reachedByR, (std::set<QWidget*>{screen->dvrDescriptionField(), vocabulary()}));
+
+    // Clear Message and OK are pressed where the focus stands.
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClicks(field(), QStringLiteral("TRACK01"));
+    pressLetter(Qt::Key_M);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field()->text().isEmpty(); }));
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+    pressLetter(Qt::Key_O);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closed->count() == 1; }));
+    EXPECT_EQ(closed->at(0).at(1).toBool(), true);
+}
+
 TEST_F(MessagesScreenTest, EveryControlIsFoundByItsCaption) {
     open(kPolite);
     click(screen->interruptButton(InterruptAction::Command));
@@ -554,19 +764,27 @@ TEST_F(MessagesScreenTest, EnterDoesNothingAndEscapeCancels) {
     EXPECT_EQ(doc.messages[kVoice].text, "HELLO WORLD");
 }
 
-TEST_F(MessagesScreenTest, TheTextIsHeldToItsCapacity) {
-    std::string longText;
-    while (longText.size() < 1600)
-        longText += "W ";
-    doc.messages[kVoice].text = longText;
-    open();
-    EXPECT_EQ(field()->text().size(), 1499);
-    focusText();
-    QTest::keyClicks(field(), QStringLiteral(" W"));
-    EXPECT_EQ(field()->text().size(), 1499);
-    click(screen->okButton());
-    ASSERT_EQ(closed->count(), 1);
-    EXPECT_EQ(doc.messages[kVoice].text, longText.substr(0, 1499));
+TEST_F(MessagesScreenTest, TheTextIsHeldToItsCapacityInWholeCharacters) {
+    // A word of one letter, and one of two letters of two bytes each.
+    for (const std::string word : {"W", "\xC3\x9C\xC3\x9C"}) {
+        test::writeWhole(folder.file("wordlist.cfg"), "MERIX words\r\n1\r\n" + word + ",100\r\n");
+        std::string longText;
+        while (QString::fromUtf8(longText).size() < 1600)
+            longText += word + " ";
+        const std::string held = toStdString(QString::fromUtf8(longText).left(1499));
+        doc.messages[kVoice].text = longText;
+        open();
+        EXPECT_EQ(field()->text().size(), 1499) << word;
+        focusText();
+        QTest::keyClicks(field(), QStringLiteral(" W"));
+        EXPECT_EQ(field()->text().size(), 1499) << word;
+        screen->descriptionBox()->setFocus(); // the check stores the text
+        EXPECT_EQ(doc.messages[kVoice].text, held) << word;
+        click(screen->okButton());
+        ASSERT_EQ(closed->count(), 1) << word;
+        EXPECT_EQ(doc.messages[kVoice].text, held) << word;
+        screen.reset();
+    }
 }
 
 TEST_F(MessagesScreenTest, ComposedMessagesReachTheCommandFileAsTheirCodes) {
@@ -586,7 +804,7 @@ TEST_F(MessagesScreenTest, ComposedMessagesReachTheCommandFileAsTheirCodes) {
     ASSERT_EQ(closed->count(), 1);
 
     doc.setDocumentPath(folder.file("MSG.MRX"));
-    const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+    const CommandFileResult result = generateCommandFile(doc, UploadOption::Everything, prompter);
     ASSERT_TRUE(result.produced()) << result.message;
     std::ifstream in(result.path, std::ios::binary);
     std::stringstream file;

@@ -1,4 +1,5 @@
 #include "screens/MiscSetupRules.h"
+#include "screens/MiscSetupCatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,35 @@ TEST(MiscSetupRules, TheCommandExecuterIsOneCharacterCutSilentlyWithTheCaretAtTh
         EXPECT_EQ(v.position, c.position) << c.text;
         EXPECT_EQ(v.message, "") << c.text;
     }
+}
+
+TEST(MiscSetupCatalog, APortKeepsTheBeginningOfAModeAndIsFoundByIt) {
+    const std::string longName = "Carrier And PL Or Tone Squelch";
+    // The 24th byte, the most a port keeps, falls inside the U with two dots.
+    const std::string umlaut = "Carrier And PL Or Tone \xC3\x9C"
+                               "bergang";
+    const std::vector<std::string> names = {"Carrier", longName, umlaut,
+                                            "Carrier And PL Or Tone S"};
+    struct Case {
+        std::string chosen;
+        std::string kept;
+        int shown; // the line a port keeping `kept` shows
+    };
+    const Case cases[] = {
+        {"Carrier", "Carrier", 0},
+        {umlaut, "Carrier And PL Or Tone ", 2}, // whole characters only
+        // Kept the same as the long name: the name itself goes first, as the commands find it.
+        {longName, "Carrier And PL Or Tone S", 3},
+        {"Tone", "Tone", -1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(keptAccessMode(c.chosen), c.kept) << c.chosen;
+        EXPECT_EQ(accessModeIndex(names, c.kept), c.shown) << c.chosen;
+    }
+    // What a document read from a file keeps: the first 24 bytes, whatever they cut.
+    EXPECT_EQ(accessModeIndex(names, umlaut.substr(0, 24)), 2);
+    EXPECT_EQ(accessModeIndex({"Carrier", longName}, longName.substr(0, 24)), 1);
+    EXPECT_EQ(accessModeIndex(names, ""), -1);
 }
 
 } // namespace

@@ -212,6 +212,75 @@ TEST_F(MiscSetupScreenTest, LinkShowsTheDialToneAndAccessCodeAndTheOthersHideBut
     EXPECT_TRUE(linkShown());
 }
 
+TEST_F(MiscSetupScreenTest, OnlyLinkShowsItsControlsAndAValueNoButtonNamesTicksNone) {
+    struct Case {
+        int port;
+        int preaccess;
+        int idOnOff;
+        bool link;
+    };
+    // Hand-edited documents may hold values no button names; they stay as they are.
+    const Case cases[] = {
+        {3, 2, 1, true},   {4, 3, 0, false},  {5, 0, 5, false},
+        {6, -1, 1, false}, {7, 1, -1, false}, {8, 2, 0, true},
+    };
+    for (const Case& c : cases) {
+        doc.ports[static_cast<std::size_t>(c.port - 1)].Preaccess = c.preaccess;
+        doc.ports[static_cast<std::size_t>(c.port - 1)].IDOnOff = c.idOnOff;
+    }
+    open();
+    for (const Case& c : cases) {
+        choosePort(c.port);
+        EXPECT_EQ(linkShown(), c.link) << c.port;
+        EXPECT_EQ(screen->checkBox(&PortSetup::DialTone)->isVisible(), c.link) << c.port;
+        for (int value = 0; value < 3; ++value)
+            EXPECT_EQ(screen->choice(&PortSetup::Preaccess, value)->isChecked(),
+                      value == c.preaccess)
+                << c.port << '/' << value;
+        for (int value = 0; value < 2; ++value)
+            EXPECT_EQ(screen->choice(&PortSetup::IDOnOff, value)->isChecked(), value == c.idOnOff)
+                << c.port << '/' << value;
+    }
+    for (const Case& c : cases) {
+        EXPECT_EQ(doc.ports[static_cast<std::size_t>(c.port - 1)].Preaccess, c.preaccess);
+        EXPECT_EQ(doc.ports[static_cast<std::size_t>(c.port - 1)].IDOnOff, c.idOnOff);
+    }
+    choosePort(4);
+    click(&PortSetup::Preaccess, 2); // a click chooses as ever
+    EXPECT_EQ(doc.ports[3].Preaccess, 2);
+    EXPECT_TRUE(linkShown());
+}
+
+TEST_F(MiscSetupScreenTest, TheAccessModeListShowsWholeNamesAndEachPortKeepsWhatItHolds) {
+    const std::string longName = "Carrier And PL Or Tone Squelch";
+    // A port holds 24 bytes; the 24th falls inside the U with two dots.
+    const std::string umlaut = "Carrier And PL Or Tone \xC3\x9C"
+                               "bergang";
+    test::writeWhole(folder.file("access.cfg"), "MERIX access\r\n3\r\nCarrier,1\r\n" + longName +
+                                                    ",2\r\n" + umlaut + ",3\r\n");
+    doc.ports[2].AccessMode = longName; // a document holds the beginning
+    doc.ports[3].AccessMode = umlaut;
+    open();
+    QComboBox* modes = screen->accessModeList();
+    ASSERT_EQ(modes->count(), 3);
+    EXPECT_EQ(modes->itemText(1).toStdString(), longName);
+    EXPECT_EQ(modes->itemText(2).toStdString(), umlaut);
+    const std::pair<int, int> shown[] = {{1, 0}, {3, 1}, {4, 2}, {5, -1}};
+    for (const auto& [port, line] : shown) {
+        choosePort(port);
+        EXPECT_EQ(modes->currentIndex(), line) << port;
+    }
+
+    choose(modes, 2);
+    EXPECT_EQ(doc.ports[4].AccessMode, "Carrier And PL Or Tone "); // whole characters
+    choose(modes, 1);
+    EXPECT_EQ(doc.ports[4].AccessMode, "Carrier And PL Or Tone S");
+    choosePort(1);
+    choosePort(5);
+    EXPECT_EQ(modes->currentText().toStdString(), longName);
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
 TEST_F(MiscSetupScreenTest, ThePasswordSystemIsOneForAllPorts) {
     open();
     choosePort(3);

@@ -132,7 +132,7 @@ TEST_F(TerminalReviewTest, ReviewExplainsTheCommandFileAboutToBeSent) {
     doc().timers[0].length = 45;
     regenerate();
     // A modem connection waits for Connect, so the window opens without a controller.
-    settings.connectionType = 1;
+    settings.connectionType = ConnectionType::Modem;
     ASSERT_EQ(saveUploadSettings(settings, documentPath()), "");
     std::ofstream(commandFile, std::ios::app) << "N999 1\r\n";
     TerminalWindow terminal(makeSession(), nullptr);

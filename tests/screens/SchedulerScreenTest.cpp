@@ -260,7 +260,7 @@ TEST_F(SchedulerScreenTest, AYearlyEventReachesTheCommandFile) {
     EXPECT_EQ(closed->at(0).at(1).toBool(), true);
 
     doc.setDocumentPath(folder.file("site.mrx"));
-    const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+    const CommandFileResult result = generateCommandFile(doc, UploadOption::Everything, prompter);
     ASSERT_TRUE(result.produced()) << result.message;
     std::ifstream in(result.path, std::ios::binary);
     std::stringstream text;

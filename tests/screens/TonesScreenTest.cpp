@@ -138,6 +138,17 @@ TEST_F(TonesScreenTest, ACwSpeedBelowFiveBecomesTwentyWhenTheFieldIsLeft) {
     EXPECT_EQ(speed->text(), QStringLiteral("5"));
     EXPECT_EQ(doc.tones.cwSpeed[0], 5);
 
+    // Going to another port leaves the field: the port typed into gets the 20, not the next.
+    doc.tones.cwSpeed[1] = 30;
+    retype(ToneValue::CwSpeed, QStringLiteral("2"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return speed->hasFocus(); }));
+    choosePort(2);
+    EXPECT_EQ(doc.tones.cwSpeed[0], 20);
+    EXPECT_EQ(doc.tones.cwSpeed[1], 30);
+    EXPECT_EQ(speed->text(), QStringLiteral("30"));
+    choosePort(1);
+    EXPECT_EQ(speed->text(), QStringLiteral("20"));
+
     // OK by its access letter leaves the field too, though the focus never moves.
     screen->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));

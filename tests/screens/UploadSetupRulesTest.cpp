@@ -1,4 +1,5 @@
 #include "screens/UploadSetupRules.h"
+#include "link/PortMap.h"
 
 #include <QString>
 
@@ -70,6 +71,40 @@ TEST(PhoneNumberMessages, AreTheProgramsTexts) {
               "a is an invalid character.  The Phone Number must consist only of the following "
               "characters. 1234567890-( ) ");
     EXPECT_EQ(utf8(checkPhoneNumber(u"(555) 123-4567").message()), "");
+}
+
+TEST(PortEndpoints, TheFirstThatCannotBeReadIsSaidWithItsPort) {
+    struct Case {
+        std::vector<std::string> devices; // ports 1.. in order, the rest keep their defaults
+        int port;
+        std::string message;
+    };
+    for (const Case& c : {
+             Case{{}, -1, ""},
+             Case{{"/dev/ttyUSB0", "tcp://10.0.0.7:2001", "RFC2217://[fe80::1%eth0]:2002", ""},
+                  -1,
+                  ""},
+             // A path may hold colons and even "://" after something that is no scheme.
+             Case{{"/dev/serial/by-path/pci-0000:00:14.0-usb-0:1:1.0-port0", "./a://b"}, -1, ""},
+             Case{{"/dev/ttyUSB0", "tcp://controller"},
+                  1,
+                  "Port 2: tcp://controller has no port number: write it as in "
+                  "tcp://host:2000."},
+             Case{{"/dev/ttyS0", "/dev/ttyS1", "udp://site:7", "tcp://:1"},
+                  2,
+                  "Port 3: udp://site:7: unknown kind of port \"udp://\"; give a device path, "
+                  "tcp://host:port or rfc2217://host:port."},
+             Case{{"", "", "", "rfc2217://site:0"},
+                  3,
+                  "Port 4: rfc2217://site:0: the port must be a number from 1 to 65535."},
+         }) {
+        PortMap ports;
+        for (std::size_t i = 0; i < c.devices.size(); ++i)
+            ports.setDevice(static_cast<int>(i), c.devices[i]);
+        const EndpointProblem problem = checkPortEndpoints(ports);
+        EXPECT_EQ(problem.port, c.port) << c.message;
+        EXPECT_EQ(problem.message, c.message);
+    }
 }
 
 } // namespace

@@ -44,19 +44,19 @@ class UploadSetupScreenTest : public test::UploadFixture {
 };
 
 TEST_F(UploadSetupScreenTest, ShowsTheRecord) {
-    settings.connectionType = 1;
+    settings.connectionType = ConnectionType::Modem;
     settings.phoneNumber = "(555) 123-4567";
     settings.baudRate = "19200";
     settings.comPort = 2;
     settings.stripComments = 0;
-    settings.uploadOption = 2;
+    settings.uploadOption = UploadOption::Everything;
     settings.beforeFile = "/x/B.CMD";
     settings.uploadBefore = 0;
     settings.afterFile = "/x/A.CMD";
     mapPort(2, "/dev/ttyUSB3");
     open();
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Upload Setup"));
-    EXPECT_TRUE(screen->connectionButton(1)->isChecked());
+    EXPECT_TRUE(screen->connectionButton(ConnectionType::Modem)->isChecked());
     EXPECT_EQ(screen->phoneField()->text(), QStringLiteral("(555) 123-4567"));
     EXPECT_EQ(screen->baudList()->currentText(), QStringLiteral("19200"));
     EXPECT_EQ(screen->baudList()->count(), 7);
@@ -65,7 +65,7 @@ TEST_F(UploadSetupScreenTest, ShowsTheRecord) {
     EXPECT_EQ(screen->deviceList(2)->currentText(), QStringLiteral("/dev/ttyUSB3"));
     EXPECT_EQ(screen->deviceList(0)->currentText(), QStringLiteral("/dev/ttyS0"));
     EXPECT_FALSE(screen->stripCommentsBox()->isChecked());
-    EXPECT_TRUE(screen->optionButton(2)->isChecked());
+    EXPECT_TRUE(screen->optionButton(UploadOption::Everything)->isChecked());
     EXPECT_EQ(screen->beforeField()->text(), QStringLiteral("/x/B.CMD"));
     EXPECT_FALSE(screen->uploadBeforeBox()->isChecked());
     EXPECT_EQ(screen->afterField()->text(), QStringLiteral("/x/A.CMD"));
@@ -77,8 +77,8 @@ TEST_F(UploadSetupScreenTest, ShowsTheRecord) {
 TEST_F(UploadSetupScreenTest, EveryChangeGoesThroughAndCancelPutsTheWholeRecordBack) {
     const std::string before = uploadSettingsText(settings);
     open();
-    screen->connectionButton(1)->click();
-    EXPECT_EQ(settings.connectionType, 1);
+    screen->connectionButton(ConnectionType::Modem)->click();
+    EXPECT_EQ(settings.connectionType, ConnectionType::Modem);
     typePhone(QStringLiteral("555-1234"));
     EXPECT_EQ(settings.phoneNumber.str(), "555-1234");
     screen->baudList()->setCurrentIndex(2);
@@ -87,10 +87,10 @@ TEST_F(UploadSetupScreenTest, EveryChangeGoesThroughAndCancelPutsTheWholeRecordB
     EXPECT_EQ(settings.comPort, 3);
     screen->stripCommentsBox()->click();
     EXPECT_EQ(settings.stripComments, 0);
-    screen->optionButton(1)->click();
-    EXPECT_EQ(settings.uploadOption, 1);
+    screen->optionButton(UploadOption::ChangesSinceInitialization)->click();
+    EXPECT_EQ(settings.uploadOption, UploadOption::ChangesSinceInitialization);
     screen->beforeField()->setText(QString(120, u'b'));
-    EXPECT_EQ(settings.beforeFile.str(), std::string(99, 'b'));
+    EXPECT_EQ(settings.beforeFile.str(), std::string(120, 'b')); // whole, not cut at 99
     screen->afterField()->clear();
     QTest::keyClicks(screen->afterField(), QStringLiteral("/tmp/A.CMD"));
     EXPECT_EQ(settings.afterFile.str(), "/tmp/A.CMD");
@@ -165,9 +165,38 @@ TEST_F(UploadSetupScreenTest,
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
+TEST_F(UploadSetupScreenTest, ANetworkEndpointIsKeptAsTypedAndAMistypedOneIsSaidOnOk) {
+    open();
+    QComboBox* device = screen->deviceList(1);
+    EXPECT_TRUE(device->toolTip().contains(QStringLiteral("tcp://host:port")));
+    EXPECT_TRUE(device->toolTip().contains(QStringLiteral("rfc2217://host:port")));
+    screen->portButton(1)->click();
+    device->lineEdit()->clear();
+    QTest::keyClicks(device->lineEdit(), QStringLiteral("RFC2217://Site-3.example.org"));
+    EXPECT_EQ(session->ports.device(1), "RFC2217://Site-3.example.org");
+
+    // The port number is missing: OK says so, and the screen stays with the text selected.
+    screen->okButton()->click();
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Port 2: RFC2217://Site-3.example.org has no port number: "
+                                        "write it as in rfc2217://host:2000."}));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(device->lineEdit()->selectedText(), device->currentText());
+    EXPECT_FALSE(fs::exists(settingsFilePath(documentPath())));
+    EXPECT_EQ(loadPortMap().device(1), "/dev/ttyS1");
+
+    device->lineEdit()->end(false);
+    QTest::keyClicks(device->lineEdit(), QStringLiteral(":2002"));
+    screen->okButton()->click();
+    EXPECT_EQ(screen->result(), QDialog::Accepted);
+    EXPECT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(loadPortMap().device(1), "RFC2217://Site-3.example.org:2002");
+    EXPECT_TRUE(fs::exists(settingsFilePath(documentPath())));
+}
+
 TEST_F(UploadSetupScreenTest, OkRegeneratesTheCommandFileWhenTheUploadOptionChanged) {
     open();
-    screen->optionButton(2)->click();
+    screen->optionButton(UploadOption::Everything)->click();
     fs::remove(commandFile);
     screen->okButton()->click();
     EXPECT_TRUE(fs::exists(commandFile));
@@ -179,7 +208,7 @@ TEST_F(UploadSetupScreenTest, OkRegeneratesTheCommandFileWhenTheUploadOptionChan
 
 TEST_F(UploadSetupScreenTest, AFailedRegenerationIsToldAndLeavesNoCommandFile) {
     open();
-    screen->optionButton(1)->click();
+    screen->optionButton(UploadOption::ChangesSinceInitialization)->click();
     fs::remove(commandFile);
     fs::create_directory(commandFile); // nothing can be written in its place
     screen->okButton()->click();
@@ -218,6 +247,30 @@ TEST_F(UploadSetupScreenTest, EditFailuresAreTold) {
     editor.starts = false;
     screen->afterEditButton()->click();
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Error in loading notepad"});
+}
+
+TEST_F(UploadSetupScreenTest, DeepPathsStayWholeThroughTheFieldsTheFileAndEdit) {
+    // A before file well past a hundred characters deep, as a user's home folder gives.
+    const std::string deep = folder.file(std::string(120, 'd') + "/" + std::string(120, 'e'));
+    fs::create_directories(deep);
+    const std::string before = deep + "/BEFORE.CMD";
+    const std::string after = deep + "/AFTER.CMD";
+    test::writeFile(before, "N050 0\r\n");
+    open();
+    screen->beforeField()->setText(QString::fromStdString(before));
+    screen->afterField()->setText(QString::fromStdString(after));
+    EXPECT_EQ(settings.beforeFile.str(), before);
+    EXPECT_EQ(settings.afterFile.str(), after);
+    screen->beforeEditButton()->click();
+    EXPECT_EQ(editor.opened, std::vector<std::string>{before});
+    EXPECT_EQ(readFile(before), "N050 0\r\n"); // the file there, not one at a cut path
+
+    screen->okButton()->click();
+    UploadSettings loaded;
+    ASSERT_TRUE(loadUploadSettings(loaded, documentPath(), folder.path()));
+    EXPECT_EQ(loaded.beforeFile.str(), before);
+    EXPECT_EQ(loaded.afterFile.str(), after);
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 } // namespace

@@ -279,7 +279,7 @@ TEST_F(UsersScreenTest, AnAutodialNumberWithSeparatorsReachesTheCommandFile) {
     EXPECT_EQ(closed->at(0).at(1).toBool(), true);
 
     doc.setDocumentPath(folder.file("site.mrx"));
-    const CommandFileResult result = generateCommandFile(doc, kEverything, prompter);
+    const CommandFileResult result = generateCommandFile(doc, UploadOption::Everything, prompter);
     ASSERT_TRUE(result.produced()) << result.message;
     std::ifstream in(result.path, std::ios::binary);
     std::stringstream text;

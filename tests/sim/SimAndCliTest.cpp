@@ -1,86 +1,19 @@
-#include "tests/support/TempDir.h"
+#include "tests/sim/CliSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdio>
 #include <filesystem>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace merix {
 namespace {
 
+using test::cli;
+using test::CliRun;
 using test::readWhole;
+using test::SimProcess;
 using test::TempDir;
 using test::writeWhole;
-
-// merix-sim started as a user starts it; stopped with SIGTERM at the end.
-class SimProcess {
-public:
-    explicit SimProcess(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), MERIX_SIM);
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        int out[2];
-        if (::pipe(out) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        if (posix_spawn(&m_pid, MERIX_SIM, &actions, nullptr, argv.data(), environ) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(out[1]);
-        // The first line is the device path.
-        char c;
-        while (::read(out[0], &c, 1) == 1 && c != '\n')
-            m_device.push_back(c);
-        ::close(out[0]);
-    }
-    ~SimProcess() { stop(); }
-    int stop()
-    {
-        if (m_pid <= 0)
-            return -1;
-        ::kill(m_pid, SIGTERM);
-        int status = 0;
-        ::waitpid(m_pid, &status, 0);
-        m_pid = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    const std::string& device() const { return m_device; }
-
-private:
-    pid_t m_pid = -1;
-    std::string m_device;
-};
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const TempDir& dir, const std::vector<std::string>& words)
-{
-    std::string command = "'" MERIX_CLI "'";
-    for (const std::string& w : words)
-        command += " '" + w + "'";
-    command += " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWhole(dir.file("out.txt")),
-            readWhole(dir.file("err.txt"))};
-}
 
 TEST(MerixSim, SendThroughTheSimulatorByItsLink)
 {
