@@ -1,6 +1,7 @@
 #include "generator/TextFileOutput.h"
 
-#include <algorithm>
+#include "generator/CrLf.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -48,28 +49,13 @@ std::string TextFileOutput::create(const std::string& path) {
 
 void TextFileOutput::write(std::string_view text) {
     // A slice at a time into a buffer with room for the worst case, a CR before every
-    // byte, so a long text never needs a copy twice its size; the runs between line ends
-    // go whole.
+    // byte, so a long text never needs a copy twice its size.
     if (m_converted.empty())
-        m_converted.resize(2 * kSlice);
+        m_converted.resize(2 * kSlice + kCrLfSlack);
     while (!text.empty()) {
         const std::string_view slice = text.substr(0, kSlice);
         text.remove_prefix(slice.size());
-        char* out = m_converted.data();
-        const char* in = slice.data();
-        const char* const end = in + slice.size();
-        while (in != end) {
-            const auto* lf =
-                static_cast<const char*>(std::memchr(in, '\n', static_cast<std::size_t>(end - in)));
-            out = std::copy(in, lf ? lf : end, out);
-            if (!lf)
-                break;
-            *out++ = '\r';
-            *out++ = '\n';
-            in = lf + 1;
-        }
-        writeRaw(std::string_view(m_converted.data(),
-                                  static_cast<std::size_t>(out - m_converted.data())));
+        writeRaw(std::string_view(m_converted.data(), copyWithCrLf(slice, m_converted.data())));
     }
 }
 
