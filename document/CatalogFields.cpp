@@ -8,15 +8,20 @@
 
 namespace merix {
 
-std::vector<std::string> cutFields(std::string_view line, const FieldLayout& layout) {
-    std::vector<std::string> fields;
-    fields.reserve(layout.endsAtColon.size() + 1);
+void cutFieldViews(std::string_view line, const FieldLayout& layout,
+                   std::vector<std::string_view>& fields) {
+    fields.clear();
     FieldCursor cursor(line);
     for (bool colon : layout.endsAtColon)
-        fields.emplace_back(cursor.next(colon ? ':' : ',').value_or(std::string_view()));
+        fields.push_back(cursor.next(colon ? ':' : ',').value_or(std::string_view()));
     if (layout.restOfLine)
-        fields.emplace_back(cursor.rest().value_or(std::string_view()));
-    return fields;
+        fields.push_back(cursor.rest().value_or(std::string_view()));
+}
+
+std::vector<std::string> cutFields(std::string_view line, const FieldLayout& layout) {
+    std::vector<std::string_view> views;
+    cutFieldViews(line, layout, views);
+    return {views.begin(), views.end()};
 }
 
 int readInt(std::string_view field) {
@@ -106,22 +111,32 @@ FieldLayout tonesLayout() {
     return layout;
 }
 
+CatalogEntryReader::CatalogEntryReader(const std::string& path, std::size_t maxLine)
+    : m_reader(path), m_maxLine(maxLine) {
+    if (!m_reader.isOpen())
+        return;
+    m_reader.nextLine(maxLine); // title
+    m_declaredCount = m_reader.readCount();
+    m_count = static_cast<std::size_t>(std::clamp(m_declaredCount, 0, kMaxCatalogEntries));
+}
+
+std::string_view CatalogEntryReader::next() {
+    const auto line = m_reader.nextLine(m_maxLine);
+    if (!line)
+        return {};
+    ++m_linesRead;
+    return *line;
+}
+
 CatalogLines readCatalogEntryLines(const std::string& path, std::size_t maxLine) {
+    CatalogEntryReader reader(path, maxLine);
     CatalogLines result;
-    LineReader reader(path);
-    if (!reader.isOpen())
-        return result;
-    result.opened = true;
-    reader.readLine(maxLine); // title
-    result.declaredCount = reader.readCount();
-    const int count = std::clamp(result.declaredCount, 0, kMaxCatalogEntries);
-    result.lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        std::optional<std::string> line = reader.readLine(maxLine);
-        if (line)
-            ++result.linesRead;
-        result.lines.push_back(std::move(line).value_or(std::string()));
-    }
+    result.opened = reader.opened();
+    result.declaredCount = reader.declaredCount();
+    result.lines.reserve(reader.count());
+    for (std::size_t i = 0; i < reader.count(); ++i)
+        result.lines.emplace_back(reader.next());
+    result.linesRead = reader.linesRead();
     return result;
 }
 

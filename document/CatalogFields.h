@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/LineReader.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,6 +19,11 @@ struct FieldLayout {
 // Missing fields come back empty; the result always has the layout's number of fields
 // (plus one for the rest of the line).
 std::vector<std::string> cutFields(std::string_view line, const FieldLayout& layout);
+
+// The same fields as views into the line, written over `fields`, so that cutting line after
+// line into one vector allocates nothing.
+void cutFieldViews(std::string_view line, const FieldLayout& layout,
+                   std::vector<std::string_view>& fields);
 
 // A decimal integer: leading blanks, an optional sign, digits up to the first non-digit;
 // no digits reads as 0. A value beyond the int range reads as INT_MAX or INT_MIN, so a
@@ -160,6 +167,29 @@ struct CatalogLines {
     bool countCut() const { return declaredCount > kMaxCatalogEntries; }
 };
 CatalogLines readCatalogEntryLines(const std::string& path, std::size_t maxLine);
+
+// The same lines one at a time, for a reader that keeps none of them.
+class CatalogEntryReader {
+  public:
+    CatalogEntryReader(const std::string& path, std::size_t maxLine);
+
+    bool opened() const { return m_reader.isOpen(); }
+    int declaredCount() const { return m_declaredCount; }
+    bool countCut() const { return m_declaredCount > kMaxCatalogEntries; }
+    // How many entry lines there are: the count cut to 0..kMaxCatalogEntries.
+    std::size_t count() const { return m_count; }
+    // The next of them, empty once the file has ended; it holds until the next call.
+    std::string_view next();
+    // Entry lines the file really held so far.
+    std::size_t linesRead() const { return m_linesRead; }
+
+  private:
+    LineReader m_reader;
+    std::size_t m_maxLine;
+    int m_declaredCount = 0;
+    std::size_t m_count = 0;
+    std::size_t m_linesRead = 0;
+};
 
 // What the user is told when a catalog's count is above kMaxCatalogEntries.
 std::string countCutMessage(std::string_view fileName, int declaredCount);

@@ -12,15 +12,14 @@ namespace merix {
 
 namespace {
 
-std::string openFailure(std::string_view file, std::string_view what)
-{
+std::string openFailure(std::string_view file, std::string_view what) {
     return "Error.  Unable to open " + std::string(file) + " (" + std::string(what) + ").";
 }
 
 struct ListCatalog {
     std::string_view file;
     std::string_view what;
-    void (*build)(ConfigDocument&, const std::vector<std::string>&);
+    void (*build)(ConfigDocument&, CatalogEntryReader&);
 };
 
 // The list catalogs in the order they are loaded.
@@ -36,60 +35,55 @@ constexpr ListCatalog kListCatalogs[] = {
     {"beep.cfg", "courtesy beeps configure file", buildBeeps},
 };
 
-bool loadList(ConfigDocument& doc, Prompter& prompter, const ListCatalog& catalog)
-{
-    const CatalogLines lines =
-        readCatalogEntryLines(doc.catalogPath(catalog.file), kCatalogLineCapacity);
-    if (!lines.opened) {
+bool loadList(ConfigDocument& doc, Prompter& prompter, const ListCatalog& catalog) {
+    CatalogEntryReader lines(doc.catalogPath(catalog.file), kCatalogLineCapacity);
+    if (!lines.opened()) {
         prompter.inform(openFailure(catalog.file, catalog.what));
         return false;
     }
     if (lines.countCut())
-        prompter.inform(countCutMessage(catalog.file, lines.declaredCount));
-    catalog.build(doc, lines.lines);
+        prompter.inform(countCutMessage(catalog.file, lines.declaredCount()));
+    catalog.build(doc, lines);
     return true;
 }
 
 // A missing userdflt.cfg is reported, and the load goes on with the defaults unchanged.
-void loadUserDefaults(ConfigDocument& doc, Prompter& prompter)
-{
+void loadUserDefaults(ConfigDocument& doc, Prompter& prompter) {
     LineReader reader(doc.catalogPath("userdflt.cfg"));
     if (!reader.isOpen()) {
         prompter.inform(openFailure("userdflt.cfg", "user defaults configure file"));
         return;
     }
-    reader.readLine(kUserDefaultsLineCapacity); // title
+    reader.nextLine(kUserDefaultsLineCapacity); // title
     doc.userDefaults = readUserDefaults(reader);
 }
 
-bool loadTones(ConfigDocument& doc, Prompter& prompter)
-{
+bool loadTones(ConfigDocument& doc, Prompter& prompter) {
     LineReader reader(doc.catalogPath("tones.cfg"));
     if (!reader.isOpen()) {
         prompter.inform(openFailure("tones.cfg", "tones configure file"));
         return false;
     }
-    reader.readLine(kCatalogLineCapacity); // title
-    fillTonesFromCatalog(doc.tones, reader.readLine(kCatalogLineCapacity).value_or(std::string()));
+    reader.nextLine(kCatalogLineCapacity); // title
+    fillTonesFromCatalog(doc.tones,
+                         reader.nextLine(kCatalogLineCapacity).value_or(std::string_view()));
     return true;
 }
 
-bool loadMisc(ConfigDocument& doc, Prompter& prompter)
-{
+bool loadMisc(ConfigDocument& doc, Prompter& prompter) {
     LineReader reader(doc.catalogPath("misc.cfg"));
     if (!reader.isOpen()) {
         prompter.inform(openFailure("misc.cfg", "misc setup configure file"));
         return false;
     }
-    reader.readLine(kCatalogLineCapacity); // title
+    reader.nextLine(kCatalogLineCapacity); // title
     readMiscCatalog(doc.ports, reader);
     return true;
 }
 
 } // namespace
 
-bool loadCatalogs(ConfigDocument& doc, Prompter& prompter)
-{
+bool loadCatalogs(ConfigDocument& doc, Prompter& prompter) {
     loadUserDefaults(doc, prompter);
     for (const ListCatalog& catalog : kListCatalogs)
         if (!loadList(doc, prompter, catalog))

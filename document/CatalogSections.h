@@ -9,20 +9,21 @@
 
 namespace merix {
 
+class CatalogEntryReader;
 class ConfigDocument;
 class LineReader;
 
-// Builders of each section from its catalog lines; every table gets exactly one entry
-// per line, with the defaults a fresh configuration starts from.
-void buildTimers(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildMessages(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildDvrTracks(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildUsers(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildIoPoints(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildCommands(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildMacros(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildEvents(ConfigDocument& doc, const std::vector<std::string>& lines);
-void buildBeeps(ConfigDocument& doc, const std::vector<std::string>& lines);
+// Builders of each section from its catalog's entry lines; every table gets exactly one
+// entry per line, with the defaults a fresh configuration starts from.
+void buildTimers(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildMessages(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildDvrTracks(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildUsers(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildIoPoints(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildCommands(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildMacros(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildEvents(ConfigDocument& doc, CatalogEntryReader& lines);
+void buildBeeps(ConfigDocument& doc, CatalogEntryReader& lines);
 
 // tones.cfg line 2: the whole record on one line.
 void fillTonesFromCatalog(ToneSettings& tones, std::string_view line);

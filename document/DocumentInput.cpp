@@ -2,18 +2,16 @@
 
 namespace merix {
 
-std::optional<std::string> DocumentInput::entryLine()
-{
+std::optional<std::string_view> DocumentInput::entryLine() {
     while (auto line = rawLine()) {
-        line->resize(std::min(line->size(), line->find(';')));
+        *line = line->substr(0, line->find(';'));
         if (!line->empty())
             return line;
     }
     return std::nullopt;
 }
 
-bool DocumentInput::nextSection()
-{
+bool DocumentInput::nextSection() {
     while (auto line = rawLine()) {
         if (line->starts_with('['))
             return true;

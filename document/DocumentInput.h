@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
+#include <string_view>
 
 namespace merix {
 
@@ -13,12 +13,12 @@ inline constexpr std::size_t kDocumentLineCapacity = std::size_t(1) << 20;
 
 // The lines of a document file as its sections read them.
 class DocumentInput {
-public:
+  public:
     explicit DocumentInput(LineReader& reader) : m_reader(reader) {}
 
     // The next line cut at its first ';' (the rest is a comment) that is not then empty;
-    // nullopt at the end of the file.
-    std::optional<std::string> entryLine();
+    // nullopt at the end of the file. Like every line here, it holds until the next read.
+    std::optional<std::string_view> entryLine();
 
     // Reads up to the next line beginning with '['; false at a line beginning with 'E'
     // (the "END" line) or at the end of the file.
@@ -26,9 +26,9 @@ public:
 
     int count() { return m_reader.readCount(); }
 
-    std::optional<std::string> rawLine() { return m_reader.readLine(kDocumentLineCapacity); }
+    std::optional<std::string_view> rawLine() { return m_reader.nextLine(kDocumentLineCapacity); }
 
-private:
+  private:
     LineReader& m_reader;
 };
 
@@ -36,13 +36,12 @@ private:
 struct DocumentFeatures {
     explicit DocumentFeatures(double version)
         : interruptCommand(version > 1.0), dvrSection(version > 1.1), descriptions(version > 1.2),
-          messageActions(version > 1.3), beepCommandNumber(version > 1.3), miscSection(version > 1.4)
-    {
-    }
+          messageActions(version > 1.3), beepCommandNumber(version > 1.3),
+          miscSection(version > 1.4) {}
     bool interruptCommand;
     bool dvrSection;
-    bool descriptions;      // the user Description line and the I/O description
-    bool messageActions;    // interruptAction and cwIdCommand
+    bool descriptions;   // the user Description line and the I/O description
+    bool messageActions; // interruptAction and cwIdCommand
     bool beepCommandNumber;
     bool miscSection;
 };

@@ -9,10 +9,12 @@ namespace merix {
 
 namespace {
 
+// The header line is recognized by its first 199 characters.
+constexpr std::size_t kHeaderLineCapacity = 199;
+
 // The number that begins four characters after "VER" in the header cut at its ']'.
 // Read without the locale, so a decimal comma setting cannot turn 1.5 into 1.
-double headerVersion(std::string_view header)
-{
+double headerVersion(std::string_view header) {
     header = header.substr(0, header.find(']'));
     const auto ver = header.find("VER");
     if (ver == std::string_view::npos || ver + 4 > header.size())
@@ -28,8 +30,7 @@ double headerVersion(std::string_view header)
     return version;
 }
 
-void readSections(ConfigDocument& doc, DocumentInput& in, const DocumentFeatures& f)
-{
+void readSections(ConfigDocument& doc, DocumentInput& in, const DocumentFeatures& f) {
     readTimerSection(doc, in, in.count());
     if (!in.nextSection())
         return;
@@ -66,13 +67,12 @@ void readSections(ConfigDocument& doc, DocumentInput& in, const DocumentFeatures
 
 } // namespace
 
-bool readDocumentFile(ConfigDocument& doc, const std::string& path)
-{
+bool readDocumentFile(ConfigDocument& doc, const std::string& path) {
     LineReader reader(path);
     if (!reader.isOpen())
         return false;
     DocumentInput in(reader);
-    const double version = headerVersion(in.rawLine().value_or(std::string()));
+    const double version = headerVersion(in.rawLine().value_or(std::string_view()));
     doc.setDocumentVersion(version);
     in.rawLine(); // the empty line
     in.rawLine(); // [TIMERS]
@@ -80,12 +80,13 @@ bool readDocumentFile(ConfigDocument& doc, const std::string& path)
     return true;
 }
 
-bool isDocumentFile(const std::string& path)
-{
+bool isDocumentFile(const std::string& path) {
     LineReader reader(path);
-    const std::string first = reader.readLine(199).value_or(std::string());
+    const std::string_view first =
+        reader.nextLine(kHeaderLineCapacity).value_or(std::string_view());
     const auto bracket = first.find(']');
-    return bracket != std::string::npos && first.substr(0, bracket).find("VER") != std::string::npos;
+    return bracket != std::string_view::npos &&
+           first.substr(0, bracket).find("VER") != std::string_view::npos;
 }
 
 } // namespace merix

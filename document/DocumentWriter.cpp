@@ -5,6 +5,8 @@
 #include "document/Prompter.h"
 #include "document/SectionKeys.h"
 
+#include <algorithm>
+#include <charconv>
 #include <type_traits>
 
 namespace merix {
@@ -18,15 +20,25 @@ public:
     // entry when read back, so it is written as a blank.
     DocumentBuilder& operator<<(std::string_view text)
     {
-        for (char c : text)
-            m_out.push_back(c == '\r' || c == '\n' ? ' ' : c);
+        const auto lineBreak = [](char c) { return c == '\r' || c == '\n'; };
+        for (auto at = std::find_if(text.begin(), text.end(), lineBreak); at != text.end();
+             at = std::find_if(text.begin(), text.end(), lineBreak)) {
+            m_out.append(text.begin(), at).push_back(' ');
+            text.remove_prefix(static_cast<std::size_t>(at - text.begin()) + 1);
+        }
+        m_out.append(text);
         return *this;
     }
     DocumentBuilder& operator<<(const std::string& text) { return *this << std::string_view(text); }
     DocumentBuilder& operator<<(const char* text) { return *this << std::string_view(text); }
     template <std::size_t N>
     DocumentBuilder& operator<<(const FixedText<N>& text) { return *this << text.view(); }
-    DocumentBuilder& operator<<(long long value) { return *this << std::to_string(value); }
+    DocumentBuilder& operator<<(long long value) {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        m_out.append(digits, end);
+        return *this;
+    }
     DocumentBuilder& operator<<(int value) { return *this << static_cast<long long>(value); }
 
     // A text written with the blank rule.
@@ -229,7 +241,7 @@ std::string writeDocumentFile(ConfigDocument& doc, const std::string& path, Busy
     // The store keeps what the file keeps, so the screens show what an upload sends.
     for (MacroEntry& macro : doc.macros)
         for (MacroLine& line : macro.lines)
-            line.parameters.resize(parameterText(line.parameters).size());
+            line.parameters = parameterText(line.parameters);
     return writeFileAtomically(path, documentText(doc));
 }
 

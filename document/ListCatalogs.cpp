@@ -6,21 +6,23 @@ namespace merix {
 
 namespace {
 
-// Builds a table of one entry per line from the line's fields.
+// Builds a table of one entry per line from the line's fields, a line at a time.
 template <typename Entry, typename Fill>
-std::vector<Entry> buildTable(const std::vector<std::string>& lines, const FieldLayout& layout,
-                              Fill fill) {
-    std::vector<Entry> table(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        fill(table[i], cutFields(lines[i], layout));
+std::vector<Entry> buildTable(CatalogEntryReader& lines, const FieldLayout& layout, Fill fill) {
+    std::vector<Entry> table(lines.count());
+    std::vector<std::string_view> fields;
+    for (Entry& entry : table) {
+        cutFieldViews(lines.next(), layout, fields);
+        fill(entry, fields);
+    }
     return table;
 }
 
-using Fields = std::vector<std::string>;
+using Fields = std::vector<std::string_view>;
 
 } // namespace
 
-void buildTimers(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildTimers(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.timers = buildTable<TimerEntry>(lines, timersLayout(), [](TimerEntry& e, const Fields& f) {
         e.key = f[TimerFields::Key];
         e.timerNumber = f[TimerFields::Number];
@@ -29,7 +31,7 @@ void buildTimers(ConfigDocument& doc, const std::vector<std::string>& lines) {
     });
 }
 
-void buildMessages(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildMessages(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.messages =
         buildTable<MessageEntry>(lines, messagesLayout(), [](MessageEntry& e, const Fields& f) {
             e.key = f[MessageFields::Key];
@@ -41,14 +43,14 @@ void buildMessages(ConfigDocument& doc, const std::vector<std::string>& lines) {
         });
 }
 
-void buildDvrTracks(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildDvrTracks(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.dvrTracks = buildTable<DvrTrack>(lines, dvrLayout(), [](DvrTrack& e, const Fields& f) {
         e.trackName = f[DvrFields::TrackName];
         e.description = f[DvrFields::Description];
     });
 }
 
-void buildUsers(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildUsers(ConfigDocument& doc, CatalogEntryReader& lines) {
     const UserDefaults& d = doc.userDefaults;
     doc.users = buildTable<UserEntry>(lines, usersLayout(), [&d](UserEntry& e, const Fields& f) {
         e.key = f[UserFields::Key];
@@ -65,7 +67,7 @@ void buildUsers(ConfigDocument& doc, const std::vector<std::string>& lines) {
     });
 }
 
-void buildIoPoints(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildIoPoints(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.ioPoints = buildTable<IoPoint>(lines, ioLayout(), [](IoPoint& e, const Fields& f) {
         e.key = f[IoFields::Key];
         e.ioNumber = readInt(f[IoFields::IoNumber]);
@@ -78,7 +80,7 @@ void buildIoPoints(ConfigDocument& doc, const std::vector<std::string>& lines) {
     });
 }
 
-void buildCommands(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildCommands(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.commands =
         buildTable<CommandEntry>(lines, commandsLayout(), [](CommandEntry& e, const Fields& f) {
             e.key = f[CommandFields::Key];
@@ -87,19 +89,19 @@ void buildCommands(ConfigDocument& doc, const std::vector<std::string>& lines) {
         });
 }
 
-void buildMacros(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildMacros(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.macros = buildTable<MacroEntry>(
         lines, macrosLayout(), [](MacroEntry& e, const Fields& f) { e.key = f[MacroFields::Key]; });
 }
 
-void buildEvents(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildEvents(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.events =
         buildTable<ScheduleEvent>(lines, scheduleLayout(), [](ScheduleEvent& e, const Fields& f) {
             e.key = f[ScheduleFields::Key];
         });
 }
 
-void buildBeeps(ConfigDocument& doc, const std::vector<std::string>& lines) {
+void buildBeeps(ConfigDocument& doc, CatalogEntryReader& lines) {
     doc.beeps = buildTable<CourtesyBeep>(lines, beepLayout(), [](CourtesyBeep& e, const Fields& f) {
         using B = BeepFields;
         e.key = f[B::Key];

@@ -6,8 +6,7 @@
 
 namespace merix {
 
-LookupEntry cutLookupLine(std::string_view line)
-{
+LookupEntry cutLookupLine(std::string_view line) {
     FieldCursor cursor(line);
     LookupEntry entry;
     entry.name = cursor.next(',').value_or(std::string_view());
@@ -15,16 +14,15 @@ LookupEntry cutLookupLine(std::string_view line)
     return entry;
 }
 
-std::optional<LookupList> readLookupList(const std::string& path, std::size_t maxLine)
-{
+std::optional<LookupList> readLookupList(const std::string& path, std::size_t maxLine) {
     LineReader reader(path);
     if (!reader.isOpen())
         return std::nullopt;
-    reader.readLine(maxLine); // title
-    const int count = readInt(reader.readLine(maxLine).value_or(std::string()));
+    reader.nextLine(maxLine); // title
+    const int count = readInt(reader.nextLine(maxLine).value_or(std::string_view()));
     LookupList list;
     for (int i = 0; i < count; ++i) {
-        const auto line = reader.readLine(maxLine);
+        const auto line = reader.nextLine(maxLine);
         if (!line)
             break;
         list.push_back(cutLookupLine(*line));

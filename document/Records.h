@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CompactText.h"
 #include "document/FixedText.h"
 
 #include <array>
@@ -38,26 +39,27 @@ struct DvrTrack {
     FixedText<8> trackName;
 };
 
+// Held compactly: a large site has thousands of users of a dozen short texts each.
 struct UserEntry {
     FixedText<8> key;
-    std::string name;
-    std::string callSign;
-    std::string autodialNumber;
+    CompactText name;
+    CompactText callSign;
+    CompactText autodialNumber;
     int clearanceLevel = 0;
     int enabled = 0;
-    std::string password;
+    CompactText password;
     int passwordMode = 0;
     int challengeDigits = 0;
     int sendPredialDigits = 0;
     int patchTimeOutTimer = 0;
-    std::string autopatchDownCode;
-    std::string pagerType;
+    CompactText autopatchDownCode;
+    CompactText pagerType;
     int pagerPort1 = 0;
     int pagerPort2 = 0;
-    std::string autodialReadbackType;
-    std::string normalReadbackType;
-    std::string patchPrivacyType;
-    std::string description;
+    CompactText autodialReadbackType;
+    CompactText normalReadbackType;
+    CompactText patchPrivacyType;
+    CompactText description;
 
     // The characters from the fifth on: the user number the commands carry.
     std::string userNumber() const { return key.size() > 4 ? key.str().substr(4) : std::string(); }
@@ -86,9 +88,10 @@ struct CommandEntry {
     std::string commandNumber() const { return key.size() > 7 ? key.str().substr(7, 3) : std::string(); }
 };
 
+// Held compactly: a large site has a hundred thousand of them.
 struct MacroLine {
-    std::string commandNumber;
-    std::string parameters;
+    CompactText commandNumber;
+    CompactText parameters;
 };
 
 struct MacroEntry {

@@ -28,7 +28,8 @@ template <typename Field> void setField(Field& field, std::string_view text) {
 
 void fillTonesFromCatalog(ToneSettings& t, std::string_view line) {
     using T = ToneFields;
-    const std::vector<std::string> f = cutFields(line, tonesLayout());
+    std::vector<std::string_view> f;
+    cutFieldViews(line, tonesLayout(), f);
     auto num = [&f](std::size_t i) { return readInt(f[i]); };
     t.title = f[T::Title];
     for (std::size_t p = 0; p < kPortCount; ++p) {
@@ -61,7 +62,7 @@ void readMiscCatalog(std::array<PortSetup, kPortCount>& ports, LineReader& reade
     for (int k = 0; k < count; ++k) {
         PortSetup& port = ports[static_cast<std::size_t>(k)];
         auto next = [&reader] {
-            return reader.readLine(kCatalogLineCapacity).value_or(std::string());
+            return reader.nextLine(kCatalogLineCapacity).value_or(std::string_view());
         };
         forEachPortValue(
             port, [&](const char*, auto& field) { setField(field, valueAfterEquals(next())); });
@@ -71,10 +72,9 @@ void readMiscCatalog(std::array<PortSetup, kPortCount>& ports, LineReader& reade
 
 UserDefaults readUserDefaults(LineReader& reader) {
     UserDefaults d;
-    auto next = [&reader]() -> std::string {
-        std::string line = reader.readLine(kUserDefaultsLineCapacity).value_or(std::string());
-        line.resize(std::min(line.size(), line.find(';')));
-        return line;
+    auto next = [&reader] {
+        const auto line = reader.nextLine(kUserDefaultsLineCapacity).value_or(std::string_view());
+        return line.substr(0, line.find(';'));
     };
     d.passwordMode = readInt(next());
     d.clearanceLevel = readInt(next());

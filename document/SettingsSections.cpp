@@ -11,8 +11,7 @@ namespace merix {
 namespace {
 
 // All after the first '=', or nullopt when the line has none.
-std::optional<std::string_view> valueOf(std::string_view line)
-{
+std::optional<std::string_view> valueOf(std::string_view line) {
     const auto eq = line.find('=');
     if (eq == std::string_view::npos)
         return std::nullopt;
@@ -21,8 +20,7 @@ std::optional<std::string_view> valueOf(std::string_view line)
 
 } // namespace
 
-void readToneSection(ConfigDocument& doc, DocumentInput& in, int count)
-{
+void readToneSection(ConfigDocument& doc, DocumentInput& in, int count) {
     std::vector<int*> values;
     forEachToneValue(doc.tones, [&values](const std::string&, int& v) { values.push_back(&v); });
     const int k = std::min(count, kToneValueCount);
@@ -36,30 +34,30 @@ void readToneSection(ConfigDocument& doc, DocumentInput& in, int count)
     }
 }
 
-void readPortSection(ConfigDocument& doc, DocumentInput& in, int count)
-{
+void readPortSection(ConfigDocument& doc, DocumentInput& in, int count) {
     for (int b = 0; b < count; ++b) {
         const auto header = in.entryLine();
         if (!header)
             return;
         const auto blank = header->find(' ');
-        const int port = blank == std::string::npos ? 0 : readInt(std::string_view(*header).substr(blank + 1));
+        const int port = blank == std::string_view::npos ? 0 : readInt(header->substr(blank + 1));
         if (port < 1 || port > kPortCount)
             return;
         bool ended = false;
-        forEachPortValue(doc.ports[static_cast<std::size_t>(port - 1)], [&](const char*, auto& field) {
-            const auto line = ended ? std::nullopt : in.entryLine();
-            if (!line) {
-                ended = true;
-                return;
-            }
-            // A line without '=' gives an empty text or 0.
-            const std::string_view value = valueOf(*line).value_or(std::string_view());
-            if constexpr (std::is_same_v<std::remove_reference_t<decltype(field)>, int>)
-                field = readInt(value);
-            else
-                field = value;
-        });
+        forEachPortValue(
+            doc.ports[static_cast<std::size_t>(port - 1)], [&](const char*, auto& field) {
+                const auto line = ended ? std::nullopt : in.entryLine();
+                if (!line) {
+                    ended = true;
+                    return;
+                }
+                // A line without '=' gives an empty text or 0.
+                const std::string_view value = valueOf(*line).value_or(std::string_view());
+                if constexpr (std::is_same_v<std::remove_reference_t<decltype(field)>, int>)
+                    field = readInt(value);
+                else
+                    field = value;
+            });
         if (ended)
             return;
     }

@@ -20,7 +20,7 @@ using merix::fuzz::writeScratchFile;
 
 namespace {
 
-using Builder = void (*)(ConfigDocument&, const std::vector<std::string>&);
+using Builder = void (*)(ConfigDocument&, CatalogEntryReader&);
 
 struct ListKind {
     const char* file;
@@ -78,22 +78,25 @@ void listCatalog(const ListKind& kind, std::string_view content)
     const CatalogLines lines = readCatalogEntryLines(path, kCatalogLineCapacity);
     checkLines(lines, kCatalogLineCapacity);
     ConfigDocument doc;
-    kind.build(doc, lines.lines);
+    CatalogEntryReader reader(path, kCatalogLineCapacity);
+    kind.build(doc, reader);
+    if (reader.count() != lines.lines.size() || reader.linesRead() != lines.linesRead)
+        fail("the loader read other entry lines than the screens");
     screenReading(path, kind.layout(), kind.screenCapacity);
 }
 
 void tonesCatalog(std::string_view content)
 {
     LineReader reader(writeScratchFile("tones.cfg", content));
-    reader.readLine(kCatalogLineCapacity);
+    reader.nextLine(kCatalogLineCapacity);
     ToneSettings tones;
-    fillTonesFromCatalog(tones, reader.readLine(kCatalogLineCapacity).value_or(std::string()));
+    fillTonesFromCatalog(tones, reader.nextLine(kCatalogLineCapacity).value_or(std::string_view()));
 }
 
 void miscCatalog(std::string_view content)
 {
     LineReader reader(writeScratchFile("misc.cfg", content));
-    reader.readLine(kCatalogLineCapacity);
+    reader.nextLine(kCatalogLineCapacity);
     std::array<PortSetup, kPortCount> ports{};
     readMiscCatalog(ports, reader);
 }
@@ -101,7 +104,7 @@ void miscCatalog(std::string_view content)
 void userDefaultsCatalog(std::string_view content)
 {
     LineReader reader(writeScratchFile("userdflt.cfg", content));
-    reader.readLine(kUserDefaultsLineCapacity);
+    reader.nextLine(kUserDefaultsLineCapacity);
     readUserDefaults(reader);
 }
 

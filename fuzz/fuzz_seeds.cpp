@@ -43,6 +43,13 @@ void catalogSeeds()
         seed("fuzz_catalog", fuzz::kCatalogKinds[i], std::string(1, static_cast<char>(i)) + sample(fuzz::kCatalogKinds[i]));
     for (const char* list : {"wordlist.cfg", "cw.cfg", "access.cfg"})
         seed("fuzz_lookup_list", list, sample(list));
+    // Buffer size, capacity, then title line, count and entry lines, as a catalog is read.
+    const std::string header = "\x06\x14\x01\x00\x01\x01\x01\x01\x01\x01"s;
+    const std::string whole = "\x3f\xff\x01\x00\x01\x01\x01\x01\x01\x01"s;
+    for (const char* file : {"timers.cfg", "misc.cfg", "tones.cfg", "userdflt.cfg"}) {
+        seed("fuzz_line_reader", std::string("cut-") + file, header + sample(file));
+        seed("fuzz_line_reader", std::string("whole-") + file, whole + sample(file));
+    }
 }
 
 // The same document with only the first few entries of each list section: small inputs

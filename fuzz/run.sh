@@ -12,7 +12,7 @@ if (($# < 1)) || ! [[ $1 =~ ^[0-9]+$ ]]; then
 fi
 seconds=$1
 shift
-all_targets=(fuzz_catalog fuzz_lookup_list fuzz_document fuzz_upload_settings
+all_targets=(fuzz_line_reader fuzz_catalog fuzz_lookup_list fuzz_document fuzz_upload_settings
              fuzz_command_lines fuzz_link_answers fuzz_telnet fuzz_diff
              fuzz_explained_command_file fuzz_history_entry)
 targets=("${@:-${all_targets[@]}}")
@@ -58,7 +58,7 @@ for t in "${targets[@]}"; do
     fi
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n1)
-    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n1 | cut -d' ' -f2)
+    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n1 | cut -d' ' -f2 || true)
     printf '%-22s %8s %12s %8s %6s  %s\n' "$t" "$seconds" "${execs:--}" "${rate:--}" "${cov:--}" "$result"
 done
 exit $status

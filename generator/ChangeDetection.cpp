@@ -1,23 +1,23 @@
 #include "generator/ChangeDetection.h"
 
+#include "document/LineReader.h"
 #include "generator/Formatting.h"
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
+#include <limits>
 
 namespace merix {
 
 namespace {
 
-// One side of the walk. Reads whole lines, however long, without their line end; past
-// the end of the file every line reads empty.
-class LineSource {
-public:
-    explicit LineSource(std::istream& in) : m_in(in) {}
+// A document read from a stream: whole lines, however long, without their line end; past
+// the end every line reads empty.
+class StreamLines {
+  public:
+    explicit StreamLines(std::istream& in) : m_in(in) {}
 
-    const std::string& next()
-    {
+    std::string_view next() {
         if (!std::getline(m_in, m_line))
             m_line.clear();
         else if (!m_line.empty() && m_line.back() == '\r')
@@ -26,18 +26,32 @@ public:
     }
     bool atEnd() const { return !m_in.good(); }
 
-    // A count stands on a line of its own, so a count of 0 leaves the blank line
-    // before the next section in place. Negative counts read as 0.
-    long long count(long long linesPerCount)
-    {
-        const long value = std::clamp(leadingInteger(next()), 0L, static_cast<long>(INT_MAX));
-        return static_cast<long long>(value) * linesPerCount;
-    }
-
-private:
+  private:
     std::istream& m_in;
     std::string m_line;
 };
+
+// The same from a file, a buffer at a time; a line holds until the next one is read.
+class FileLines {
+  public:
+    explicit FileLines(LineReader& reader) : m_reader(reader) {}
+
+    std::string_view next() {
+        return m_reader.nextLine(std::numeric_limits<std::size_t>::max())
+            .value_or(std::string_view());
+    }
+    bool atEnd() const { return m_reader.atEnd(); }
+
+  private:
+    LineReader& m_reader;
+};
+
+// A count stands on a line of its own, so a count of 0 leaves the blank line before the
+// next section in place. Negative counts read as 0.
+template <typename Lines> long long readCount(Lines& lines, long long linesPerCount) {
+    const long value = std::clamp(leadingInteger(lines.next()), 0L, static_cast<long>(INT_MAX));
+    return static_cast<long long>(value) * linesPerCount;
+}
 
 struct SectionShape {
     long long linesPerCount = 1; // misc setup counts ports of 16 lines each
@@ -45,25 +59,25 @@ struct SectionShape {
     int comparedLines = 1;       // of which the first three decide
 };
 
-std::vector<bool> walkSection(LineSource& doc, LineSource& copy, SectionShape shape)
-{
+template <typename Lines>
+std::vector<bool> walkSection(Lines& doc, Lines& copy, SectionShape shape) {
     // The blank line before the section and its header, alternating as they are read.
     doc.next();
     copy.next();
     doc.next();
     copy.next();
-    const long long docCount = doc.count(shape.linesPerCount);
-    const long long copyCount = copy.count(shape.linesPerCount);
+    const long long docCount = readCount(doc, shape.linesPerCount);
+    const long long copyCount = readCount(copy, shape.linesPerCount);
 
     std::vector<bool> changed;
-    std::string docLine;
     long long i = 0;
     for (; i < docCount && !doc.atEnd(); ++i) {
         bool differs = i >= copyCount;
         for (int k = 0; k < shape.linesPerEntry; ++k) {
-            docLine = doc.next();
+            // The two sides read into buffers of their own, so both lines hold here.
+            const std::string_view docLine = doc.next();
             if (i < copyCount) {
-                const std::string& copyLine = copy.next();
+                const std::string_view copyLine = copy.next();
                 if (k < shape.comparedLines && !equalsIgnoringCase(docLine, copyLine))
                     differs = true;
             }
@@ -77,12 +91,7 @@ std::vector<bool> walkSection(LineSource& doc, LineSource& copy, SectionShape sh
     return changed;
 }
 
-} // namespace
-
-DocumentChanges compareDocuments(std::istream& document, std::istream& copy)
-{
-    LineSource doc(document);
-    LineSource ref(copy);
+template <typename Lines> DocumentChanges compare(Lines& doc, Lines& ref) {
     doc.next(); // the file header
     ref.next();
 
@@ -102,16 +111,26 @@ DocumentChanges compareDocuments(std::istream& document, std::istream& copy)
     return changes;
 }
 
+} // namespace
+
+DocumentChanges compareDocuments(std::istream& document, std::istream& copy) {
+    StreamLines doc(document);
+    StreamLines ref(copy);
+    return compare(doc, ref);
+}
+
 std::optional<DocumentChanges> compareDocumentFiles(const std::string& documentPath,
                                                     const std::string& copyPath)
 {
-    std::ifstream document(documentPath, std::ios::binary);
-    if (!document)
+    LineReader documentReader(documentPath);
+    if (!documentReader.isOpen())
         return std::nullopt;
-    std::ifstream copy(copyPath, std::ios::binary);
-    if (!copy)
+    LineReader copyReader(copyPath);
+    if (!copyReader.isOpen())
         return DocumentChanges{};
-    return compareDocuments(document, copy);
+    FileLines doc(documentReader);
+    FileLines ref(copyReader);
+    return compare(doc, ref);
 }
 
 } // namespace merix

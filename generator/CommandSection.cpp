@@ -51,7 +51,11 @@ void writeCommandSection(CommandText& out, const ConfigDocument& doc,
             const bool allowed = c.portEnabled[port - 1] != 0;
             out << (allowed ? "N131 " : "N130 ") << port << ' ' << number
                 << (allowed ? ";allow " : ";block ") << "command " << number << " on port " << port;
-            explainCommand(out, doc, i, ("port " + std::to_string(port)).c_str(), portFlagOf, port);
+            // The field's name is made only for the explainer: this runs for every port
+            // of thousands of commands.
+            if (out.explainer())
+                explainCommand(out, doc, i, ("port " + std::to_string(port)).c_str(), portFlagOf,
+                               port);
             out << '\n';
         }
         out << "N190 " << number << ' ' << c.clearanceLevel << ";set clearance to "

@@ -62,13 +62,20 @@ void writeMacroSection(CommandText& out, const ConfigDocument& doc, const Sectio
         out << ";program macro " << number << '\n';
         out << "N055 " << number;
         explainMacro(out, doc, i, std::nullopt);
+        const std::string head = "\nN056 " + number + ' ';
         std::size_t sent = 0;
         for (const MacroLine& line : m.lines) {
-            if (line.commandNumber.empty())
+            const std::string_view command = line.commandNumber.view();
+            if (command.empty())
                 continue;
-            out << "\nN056 " << number << ' ' << padByLength(line.commandNumber) << ' '
-                << line.parameters;
-            explainMacro(out, doc, i, sent++);
+            // The command number padded to three digits, without a string of its own.
+            const std::size_t zeros = (command.size() < 2 ? 1 : 0) + (command.size() < 3 ? 1 : 0);
+            out.put({head, std::string_view("00", zeros), command, " ", line.parameters.view()});
+            // Checked here, not inside: a line number made for nothing on each of a hundred
+            // thousand lines costs more than the line itself.
+            if (out.explainer())
+                explainMacro(out, doc, i, sent);
+            ++sent;
         }
     }
     if (any)

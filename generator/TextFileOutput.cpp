@@ -1,5 +1,7 @@
 #include "generator/TextFileOutput.h"
 
+#include "generator/CrLf.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -10,13 +12,11 @@ namespace merix {
 
 namespace {
 
-std::string failure(const std::string& path, int err)
-{
+std::string failure(const std::string& path, int err) {
     return "Unable to write the command file " + path + ": " + std::strerror(err) + ".";
 }
 
-mode_t newFileMode(const std::string& path)
-{
+mode_t newFileMode(const std::string& path) {
     // Keep the permissions of the file we replace; a new file gets the usual ones.
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0)
@@ -28,10 +28,11 @@ mode_t newFileMode(const std::string& path)
 
 } // namespace
 
-TextFileOutput::~TextFileOutput() { discard(); }
+TextFileOutput::~TextFileOutput() {
+    discard();
+}
 
-std::string TextFileOutput::create(const std::string& path)
-{
+std::string TextFileOutput::create(const std::string& path) {
     discard();
     m_path = path;
     m_tempPath = path + ".XXXXXX";
@@ -46,25 +47,19 @@ std::string TextFileOutput::create(const std::string& path)
     return {};
 }
 
-void TextFileOutput::write(std::string_view text)
-{
-    m_converted.clear();
-    m_converted.reserve(text.size() + text.size() / 16);
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t nl = text.find('\n', start);
-        if (nl == std::string_view::npos) {
-            m_converted.append(text.substr(start));
-            break;
-        }
-        m_converted.append(text.substr(start, nl - start));
-        m_converted.append("\r\n");
-        start = nl + 1;
+void TextFileOutput::write(std::string_view text) {
+    // A slice at a time into a buffer with room for the worst case, a CR before every
+    // byte, so a long text never needs a copy twice its size.
+    if (m_converted.empty())
+        m_converted.resize(2 * kSlice + kCrLfSlack);
+    while (!text.empty()) {
+        const std::string_view slice = text.substr(0, kSlice);
+        text.remove_prefix(slice.size());
+        writeRaw(std::string_view(m_converted.data(), copyWithCrLf(slice, m_converted.data())));
     }
-    writeRaw(m_converted);
 }
 
-void TextFileOutput::writeRaw(std::string_view bytes)
-{
+void TextFileOutput::writeRaw(std::string_view bytes) {
     while (m_fd >= 0 && m_error == 0 && !bytes.empty()) {
         const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -76,8 +71,7 @@ void TextFileOutput::writeRaw(std::string_view bytes)
     }
 }
 
-std::string TextFileOutput::commit()
-{
+std::string TextFileOutput::commit() {
     if (m_fd < 0)
         return failure(m_path, EBADF);
     int err = m_error;
@@ -97,8 +91,7 @@ std::string TextFileOutput::commit()
     return {};
 }
 
-void TextFileOutput::discard()
-{
+void TextFileOutput::discard() {
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;

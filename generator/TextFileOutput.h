@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,7 @@ namespace merix {
 // over it only by commit(), so a failed run never leaves a half-written file in place
 // of the previous one. Lines go to disk with CR LF ends.
 class TextFileOutput {
-public:
+  public:
     TextFileOutput() = default;
     ~TextFileOutput();
     TextFileOutput(const TextFileOutput&) = delete;
@@ -25,8 +26,10 @@ public:
     // Drops the temporary file; the target stays as it was.
     void discard();
 
-private:
+  private:
     void writeRaw(std::string_view bytes);
+
+    static constexpr std::size_t kSlice = 32 * 1024;
 
     std::string m_path;
     std::string m_tempPath;

@@ -92,7 +92,7 @@ void AutopatchScreen::buildControls() {
         if (hasUser())
             user().patchTimeOutTimer = on ? 1 : 0;
     });
-    const auto storeIn = [this](std::string UserEntry::*field) {
+    const auto storeIn = [this](CompactText UserEntry::*field) {
         return [this, field](const std::string& wording) {
             if (hasUser())
                 user().*field = wording;

@@ -47,7 +47,7 @@ class TerminalWindow final : public QDialog {
     bool isWorking() const;
     // True once the opening (Upload Setup for a new document, the direct connect) is over.
     bool openingDone() const { return m_openingDone; }
-    const std::string& otherUploadFile() const { return m_otherUploadFile.str(); }
+    std::string otherUploadFile() const { return m_otherUploadFile.str(); }
     // How the last upload ended, once it has.
     const std::optional<UploadOutcome>& lastOutcome() const { return m_lastOutcome; }
 

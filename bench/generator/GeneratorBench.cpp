@@ -1,6 +1,6 @@
 // Generating the command file of a large configuration: speed in bytes of command file
 // written per second, and memory against the size of the document and its catalogs.
-#include "SyntheticConfiguration.h"
+#include "BenchSet.h"
 
 #include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
@@ -26,8 +26,7 @@ namespace {
 std::atomic<long long> g_heapNow{0};
 std::atomic<long long> g_heapPeak{0};
 
-void noteAlloc(void* p)
-{
+void noteAlloc(void* p) {
     if (!p)
         return;
     const long long now = g_heapNow += static_cast<long long>(malloc_usable_size(p));
@@ -38,8 +37,7 @@ void noteAlloc(void* p)
 
 } // namespace
 
-void* operator new(std::size_t n)
-{
+void* operator new(std::size_t n) {
     void* p = std::malloc(n ? n : 1);
     if (!p)
         throw std::bad_alloc();
@@ -48,27 +46,29 @@ void* operator new(std::size_t n)
 }
 // GCC cannot see that this delete pairs with the replaced new above.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept
-{
+void operator delete(void* p) noexcept {
     if (p)
         g_heapNow -= static_cast<long long>(malloc_usable_size(p));
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 namespace merix::bench {
 namespace {
 
 class SilentPrompter : public Prompter {
-public:
+  public:
     void inform(const std::string& text) override { throw std::runtime_error(text); }
     bool ask(const std::string&) override { return false; }
 };
 
-double megabytes(double bytes) { return bytes / (1024.0 * 1024.0); }
+double megabytes(double bytes) {
+    return bytes / (1024.0 * 1024.0);
+}
 
-long currentRssBytes()
-{
+long currentRssBytes() {
     long pages = 0;
     long resident = 0;
     if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
@@ -79,56 +79,16 @@ long currentRssBytes()
     return resident * ::sysconf(_SC_PAGESIZE);
 }
 
-long peakRssBytes()
-{
+long peakRssBytes() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss * 1024L;
 }
 
-// One large configuration for every benchmark, with its document file and a reference
-// copy that differs in a few entries.
-struct Setup {
-    std::filesystem::path dir;
-    ConfigDocument doc;
-    std::size_t catalogBytes = 0;
-    std::size_t documentBytes = 0;
-
-    Setup()
-    {
-        dir = std::filesystem::temp_directory_path() / ("merix-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        const SyntheticSize size;
-        catalogBytes = writeSyntheticCatalogs(dir, size);
-        SilentPrompter prompter;
-        doc.setStartupDirectory(dir.string());
-        if (!loadCatalogs(doc, prompter))
-            throw std::runtime_error("catalogs");
-        doc.setDocumentPath((dir / "BIG.mrx").string());
-        fillSyntheticValues(doc, size);
-
-        // The reference copy predates a handful of edits.
-        writeDocumentFile(doc, (dir / "BIG.REF").string());
-        doc.timers[3].length = 99;
-        doc.macros[4000].lines[5].parameters = "9 9";
-        doc.users[1500].callSign = "W1AW";
-        doc.ports[2].Chaining = 0;
-        writeDocumentFile(doc, doc.documentPath());
-        documentBytes = std::filesystem::file_size(doc.documentPath());
-    }
-    ~Setup() { std::filesystem::remove_all(dir); }
-};
-
-Setup& setup()
-{
-    static Setup s;
-    return s;
-}
-
 // Everything mode counts the command file written; the changes modes count the two
 // document files walked.
 void run(benchmark::State& state, UploadOption option) {
-    Setup& s = setup();
+    BenchSet& s = benchSet();
     SilentPrompter prompter;
     const long rssBefore = currentRssBytes();
     const long long heapBefore = g_heapNow.load();
@@ -159,23 +119,26 @@ void BM_GenerateChangesSinceLastUpload(benchmark::State& state) {
 }
 
 // What the editor does at Open before anything is generated: catalogs, then the document.
-void BM_OpenDocument(benchmark::State& state)
-{
-    Setup& s = setup();
+void BM_OpenDocument(benchmark::State& state) {
+    BenchSet& s = benchSet();
     SilentPrompter prompter;
     for (auto _ : state) {
         ConfigDocument doc;
         doc.setStartupDirectory(s.dir.string());
-        if (!loadCatalogs(doc, prompter) || !readDocumentFile(doc, s.doc.documentPath()))
+        if (!loadCatalogs(doc, prompter) || !readDocumentFile(doc, s.documentPath()))
             state.SkipWithError("open failed");
         benchmark::DoNotOptimize(doc.macros.data());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(s.documentBytes + s.catalogBytes) * state.iterations());
+    state.SetBytesProcessed(static_cast<int64_t>(s.documentBytes + s.catalogBytes) *
+                            state.iterations());
 }
 
 BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_GenerateEverything)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK(BM_GenerateChangesSinceLastUpload)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_GenerateChangesSinceLastUpload)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->UseRealTime();
 
 } // namespace
 } // namespace merix::bench

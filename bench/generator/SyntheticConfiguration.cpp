@@ -1,39 +1,44 @@
 #include "SyntheticConfiguration.h"
 
+#include "document/CatalogLoader.h"
 #include "document/ConfigDocument.h"
+#include "document/DocumentFile.h"
+#include "document/Prompter.h"
 
 #include <fstream>
+#include <stdexcept>
 #include <string>
 
 namespace merix::bench {
 
 namespace {
 
-std::string word(int i) { return "word" + std::to_string(i); }
+std::string word(int i) {
+    return "word" + std::to_string(i);
+}
 
-std::string digits(int value, int width)
-{
+std::string digits(int value, int width) {
     std::string s = std::to_string(value);
-    return std::string(static_cast<std::size_t>(std::max(0, width - static_cast<int>(s.size()))), '0') + s;
+    return std::string(static_cast<std::size_t>(std::max(0, width - static_cast<int>(s.size()))),
+                       '0') +
+           s;
 }
 
 class CatalogWriter {
-public:
+  public:
     explicit CatalogWriter(const std::filesystem::path& dir) : m_dir(dir) {}
-    void write(const char* name, const std::string& text)
-    {
+    void write(const char* name, const std::string& text) {
         std::ofstream(m_dir / name, std::ios::binary) << text;
         m_bytes += text.size();
     }
     std::size_t bytes() const { return m_bytes; }
 
-private:
+  private:
     std::filesystem::path m_dir;
     std::size_t m_bytes = 0;
 };
 
-std::string list(const char* title, int count, auto line)
-{
+std::string list(const char* title, int count, auto line) {
     std::string text = std::string(title) + "\r\n" + std::to_string(count) + "\r\n";
     for (int i = 0; i < count; ++i)
         text += line(i) + "\r\n";
@@ -42,15 +47,22 @@ std::string list(const char* title, int count, auto line)
 
 constexpr int kWords = 500;
 
+class ThrowingPrompter : public Prompter {
+  public:
+    void inform(const std::string& text) override { throw std::runtime_error(text); }
+    bool ask(const std::string&) override { return false; }
+};
+
 } // namespace
 
-std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const SyntheticSize& size)
-{
+std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const SyntheticSize& size) {
     CatalogWriter out(dir);
-    out.write("userdflt.cfg", "Defaults\r\n0;mode\r\n2;clearance\r\n3;digits\r\n#;down code\r\n1;predial\r\n"
-                              "polite readback/always dial;a\r\nno readback;b\r\nnone;c\r\n0;d\r\n");
+    out.write("userdflt.cfg",
+              "Defaults\r\n0;mode\r\n2;clearance\r\n3;digits\r\n#;down code\r\n1;predial\r\n"
+              "polite readback/always dial;a\r\nno readback;b\r\nnone;c\r\n0;d\r\n");
     out.write("timers.cfg", list("Timers", 20, [](int i) {
-                  return "Timer" + std::to_string(i) + ",Timer,"  + std::to_string(i) + ",30,255,A timer";
+                  return "Timer" + std::to_string(i) + ",Timer," + std::to_string(i) +
+                         ",30,255,A timer";
               }));
     out.write("messages.cfg", list("Messages", size.messages, [&](int i) {
                   std::string text;
@@ -62,7 +74,8 @@ std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const Synth
                   return "Message" + std::to_string(i) + ",Message," + digits(i % 1000, 3) +
                          ",Voice,NOCOMMAND,000," + text + ",A spoken message";
               }));
-    out.write("dvr.cfg", list("DVR", 10, [](int i) { return "Track" + std::to_string(i) + ",A track"; }));
+    out.write("dvr.cfg",
+              list("DVR", 10, [](int i) { return "Track" + std::to_string(i) + ",A track"; }));
     out.write("users.cfg", list("Users", size.users, [](int i) {
                   std::string line = "Usr";
                   line += digits(i, 4);
@@ -72,7 +85,8 @@ std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const Synth
               }));
     out.write("io.cfg", list("IO", 20, [](int i) {
                   return std::string(i % 2 ? "Input" : "Analog") + std::to_string(i) + ",Point," +
-                         std::to_string(i) + "," + std::to_string(i / 2) + ",Volts,1,-50,100,A point";
+                         std::to_string(i) + "," + std::to_string(i / 2) +
+                         ",Volts,1,-50,100,A point";
               }));
     out.write("commands.cfg", list("Commands", size.commands, [](int i) {
                   return "Cmd" + digits(i, 4) + digits(i % 1000, 3) + ",Command,NAME" +
@@ -99,15 +113,18 @@ std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const Synth
     out.write("tones.cfg", tones + "The tones\r\n");
     std::string misc = "Misc\r\n8\r\n";
     for (int p = 1; p <= 8; ++p)
-        misc += "DTMFMute=1\r\nCoverTone=0\r\nBypass=0\r\nCORPolarity=0\r\nPLPolarity=0\r\nPasswordSystem=1\r\n"
+        misc += "DTMFMute=1\r\nCoverTone=0\r\nBypass=0\r\nCORPolarity=0\r\nPLPolarity="
+                "0\r\nPasswordSystem=1\r\n"
                 "AccessMode=Carrier\r\nPreaccess=2\r\nDialTone=1\r\nAccessCode=123\r\nIDOnOff=1\r\n"
-                "IDRandRotating=0\r\nChaining=1\r\nTimedExecution=0\r\nForceExecutionDigit=*\r\nDescription=Port\r\n";
+                "IDRandRotating=0\r\nChaining=1\r\nTimedExecution=0\r\nForceExecutionDigit=*"
+                "\r\nDescription=Port\r\n";
     out.write("misc.cfg", misc);
     out.write("access.cfg", "Access\r\n2\r\nCarrier,0\r\nPL,1\r\n");
     out.write("wordlist.cfg", list("Words", kWords + 36, [](int i) {
                   if (i < kWords)
                       return word(i) + "," + std::to_string(1000 + i);
-                  const char c = i - kWords < 26 ? static_cast<char>('A' + i - kWords) : static_cast<char>('0' + i - kWords - 26);
+                  const char c = i - kWords < 26 ? static_cast<char>('A' + i - kWords)
+                                                 : static_cast<char>('0' + i - kWords - 26);
                   return std::string(1, c) + "," + std::to_string(i);
               }));
     out.write("cw.cfg", list("CW", 26, [](int i) {
@@ -116,8 +133,7 @@ std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const Synth
     return out.bytes();
 }
 
-void fillSyntheticValues(ConfigDocument& doc, const SyntheticSize& size)
-{
+void fillSyntheticValues(ConfigDocument& doc, const SyntheticSize& size) {
     for (MacroEntry& m : doc.macros) {
         m.lines.clear();
         m.lines.reserve(static_cast<std::size_t>(size.linesPerMacro));
@@ -138,6 +154,25 @@ void fillSyntheticValues(ConfigDocument& doc, const SyntheticSize& size)
         e.period = 2;
         e.dayName = "Friday";
     }
+}
+
+std::size_t writeSyntheticSet(const std::filesystem::path& dir, ConfigDocument& doc,
+                              const SyntheticSize& size) {
+    const std::size_t catalogBytes = writeSyntheticCatalogs(dir, size);
+    ThrowingPrompter prompter;
+    doc.setStartupDirectory(dir.string());
+    if (!loadCatalogs(doc, prompter))
+        throw std::runtime_error("the synthetic catalogs do not load");
+    doc.setDocumentPath((dir / kSyntheticDocument).string());
+    fillSyntheticValues(doc, size);
+
+    writeDocumentFile(doc, (dir / kSyntheticReference).string());
+    doc.timers[3].length = 99;
+    doc.macros[4000].lines[5].parameters = "9 9";
+    doc.users[1500].callSign = "W1AW";
+    doc.ports[2].Chaining = 0;
+    writeDocumentFile(doc, doc.documentPath());
+    return catalogBytes;
 }
 
 } // namespace merix::bench

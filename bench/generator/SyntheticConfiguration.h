@@ -25,4 +25,12 @@ std::size_t writeSyntheticCatalogs(const std::filesystem::path& dir, const Synth
 // and passwords, scheduled commands.
 void fillSyntheticValues(ConfigDocument& doc, const SyntheticSize& size);
 
+// The whole set in dir: the catalogs, a reference copy BIG.REF, then a handful of edits
+// and the document BIG.mrx. doc ends up holding what BIG.mrx holds. Returns the bytes of
+// the catalogs; throws when they do not load.
+inline constexpr const char* kSyntheticDocument = "BIG.mrx";
+inline constexpr const char* kSyntheticReference = "BIG.REF";
+std::size_t writeSyntheticSet(const std::filesystem::path& dir, ConfigDocument& doc,
+                              const SyntheticSize& size = {});
+
 } // namespace merix::bench

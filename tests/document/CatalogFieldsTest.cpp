@@ -1,9 +1,11 @@
 #include "document/CatalogFields.h"
 #include "CatalogSet.h"
+#include "document/FieldCursor.h"
 #include "document/LookupList.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 using namespace merix;
@@ -25,6 +27,36 @@ TEST(CutFields, SeparatorRunsCollapseAndALeadingSeparatorIsSkipped) {
     EXPECT_EQ(cutFields(",,A,B,,,C", l), (Fields{"A", "B", "C"}));
     // An empty field cannot be written: everything after it moves forward.
     EXPECT_EQ(cutFields("Key,,Label,7,desc", timersLayout())[2], "7");
+}
+
+// Fields of every length on both sides of the stretch the cursor scans before it calls
+// memchr, against the rule itself: separator runs skipped, a field up to the next one.
+TEST(CutFields, FieldsOfAnyLengthEndAtTheirSeparator) {
+    const auto model = [](std::string_view line, char separator) {
+        Fields fields;
+        std::size_t at = 0;
+        while (at < line.size()) {
+            while (at < line.size() && line[at] == separator)
+                ++at;
+            if (at == line.size())
+                break;
+            const std::size_t end = std::min(line.find(separator, at), line.size());
+            fields.emplace_back(line.substr(at, end - at));
+            at = end;
+        }
+        return fields;
+    };
+    for (std::size_t a = 0; a <= 40; ++a) {
+        for (std::size_t b : {0, 1, 15, 16, 17, 33}) {
+            const std::string line = std::string(a, 'a') + ",:" + std::string(b, 'b') + ",," +
+                                     std::string(a % 7, ':') + "c";
+            FieldCursor cursor(line);
+            Fields got;
+            while (auto f = cursor.next(','))
+                got.emplace_back(*f);
+            EXPECT_EQ(got, model(line, ',')) << line;
+        }
+    }
 }
 
 TEST(CutFields, ColonEndedFieldsHoldCommas) {
@@ -87,6 +119,29 @@ TEST(CutFields, EveryCatalogLayoutGivesItsNamedFieldsAndTheDescriptionLast) {
     EXPECT_EQ(tones[ToneFields::cw(0, ToneFields::CwFreq2)], "3");
     const Fields beep = cutFields("K,L,250,10,20,30,40:11,21,31,41:", beepLayout());
     EXPECT_EQ(beep[BeepFields::chord(1, BeepFields::Pause)], "41");
+}
+
+// The loader cuts every line into one vector of views; a short line after a long one must
+// not keep any field of the long one.
+TEST(CutFields, ViewsIntoOneVectorGiveTheFieldsOfEachLine) {
+    const std::pair<std::string, FieldLayout> lines[] = {
+        {"K,a,b,c:d,rest, with, commas", layout({false, true, false}, true)},
+        {"K", layout({false, true, false}, true)},
+        {"Beep 1,Label,130,10,800", beepLayout()},
+        {"", timersLayout()},
+        {",,A,B,,,C", layout({false, false, false}, false)},
+        {std::string("N\0L,\xff,\0", 7), timersLayout()},
+    };
+    std::vector<std::string_view> views;
+    for (const auto& [line, l] : lines) {
+        cutFieldViews(line, l, views);
+        EXPECT_EQ(Fields(views.begin(), views.end()), cutFields(line, l)) << line;
+        for (std::string_view v : views) {
+            const bool inside = v.empty() || (v.data() >= line.data() &&
+                                              v.data() + v.size() <= line.data() + line.size());
+            EXPECT_TRUE(inside) << "a field outside its line";
+        }
+    }
 }
 
 TEST(CutFields, DefaultBeepSetsEndTheirNameAtTheColonAndTheLastPauseAtTheLineEnd) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -245,6 +246,59 @@ TEST(ChangeDetection, AnyBytesAreWalkedWithoutHarm)
         // Entries the document file cannot hold are always written.
         EXPECT_TRUE(changes.miscSetup(1u << 20));
     }
+}
+
+// Every section's flags far enough to see any difference between two walks.
+std::vector<Flags> allFlags(const DocumentChanges& c) {
+    std::vector<Flags> out;
+    for (const SectionChanges* s :
+         {&c.timers, &c.messages, &c.users, &c.inputsOutputs, &c.commands, &c.macros, &c.scheduler,
+          &c.courtesyBeeps, &c.tones, &c.miscSetup})
+        out.push_back(flags(*s, 300));
+    return out;
+}
+
+// The generator walks the files a buffer at a time; it must see exactly what a stream
+// walk of the same bytes sees, however the files end.
+TEST(ChangeDetection, FilesAreWalkedAsTheirBytesAre) {
+    const std::string real = documentText(sample());
+    std::string edited = real;
+    edited.replace(edited.find("Id=600"), 6, "Id=900");
+    std::vector<std::pair<std::string, std::string>> pairs = {
+        {real, real},
+        {edited, real},
+        {real.substr(0, real.find("Hang=30:") + 8), real},  // ends in an entry, no line end
+        {real.substr(0, real.find("Hang=30:") + 9), real},  // ends between CR and LF
+        {real.substr(0, real.find("Hang=30:") + 10), real}, // ends just after a line end
+        {real, real.substr(0, real.find("[USERS]"))},
+        {"", ""},
+        {std::string("\0\xff[\r\n\n\r", 7), real},
+    };
+    std::uint32_t seed = 777;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 100; ++round) {
+        std::string a = real.substr(0, next() % real.size());
+        std::string b = real;
+        b[next() % b.size()] = static_cast<char>(next() >> 24);
+        pairs.emplace_back(a, b);
+    }
+    char dir[] = "/tmp/merix-walk-XXXXXX";
+    ASSERT_TRUE(mkdtemp(dir));
+    const std::string docPath = std::string(dir) + "/doc.mrx";
+    const std::string copyPath = std::string(dir) + "/doc.REF";
+    for (const auto& [a, b] : pairs) {
+        std::ofstream(docPath, std::ios::binary | std::ios::trunc) << a;
+        std::ofstream(copyPath, std::ios::binary | std::ios::trunc) << b;
+        std::istringstream d(a);
+        std::istringstream c(b);
+        const auto fromFiles = compareDocumentFiles(docPath, copyPath);
+        ASSERT_TRUE(fromFiles);
+        EXPECT_EQ(allFlags(*fromFiles), allFlags(compareDocuments(d, c)))
+            << "document of " << a.size() << " bytes, copy of " << b.size();
+    }
+    unlink(docPath.c_str());
+    unlink(copyPath.c_str());
+    rmdir(dir);
 }
 
 TEST(ChangeDetection, MissingDocumentFileIsAFailureAndAMissingCopyChangesAll)
