@@ -15,10 +15,11 @@ extern char** environ;
 
 namespace merix::test {
 
-// merix-sim started as a user starts it; stopped with SIGTERM at the end.
+// merix-sim started as a user starts it, its first line (the device path or the URL it
+// listens on) read, and its errors in a file when one is named; SIGTERM at the end.
 class SimProcess {
   public:
-    explicit SimProcess(std::vector<std::string> args) {
+    explicit SimProcess(std::vector<std::string> args, const std::string& errors = {}) {
         args.insert(args.begin(), MERIX_SIM);
         std::vector<char*> argv;
         for (auto& a : args)
@@ -31,17 +32,21 @@ class SimProcess {
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, out[0]);
+        if (!errors.empty())
+            posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (posix_spawn(&m_pid, MERIX_SIM, &actions, nullptr, argv.data(), environ) != 0)
             m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);
-        // The first line is the device path.
         char c;
         while (::read(out[0], &c, 1) == 1 && c != '\n')
             m_device.push_back(c);
         ::close(out[0]);
     }
     ~SimProcess() { stop(); }
+
+    // The exit status, or -1 when it did not exit by itself.
     int stop() {
         if (m_pid <= 0)
             return -1;
